@@ -1,0 +1,49 @@
+#pragma once
+// The procedures of the simulation on one scene: the derived medium quantities, the
+// plot frame, the landmarks of the curved path and the ray run. They draw only through
+// the Surface and show results only through the Display.
+
+#include <string>
+
+#include "model/display.h"
+#include "model/scene.h"
+#include "surface/surface.h"
+
+namespace velantra {
+
+class Simulation {
+public:
+    Simulation(Surface& picture, Display& display) : picture_(picture), display_(display) {}
+
+    Scene scene;
+    // The user's regional decimal separator for the result lines (UTF-8).
+    std::string decimal_separator = ".";
+
+    void parametr();
+    void minmax();
+    void axes();
+    void vertex(double x, double y, float& angle);
+    void crossings(double x, double y, float& angle);
+    void raschet();
+
+    // The run's working values (shared between the run and the curved path).
+    struct Run {
+        double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, X3 = 0;
+        float Y3 = 0;
+        double sin_beta = 0, tg_beta = 0, beta = 0;
+        float beta_rad = 0;
+        int chords = 0;  // chords drawn by the last curved walk, reflected walk included
+    };
+    const Run& run() const { return run_; }
+
+private:
+    // The curved path: entered through the boundary from above, or started inside.
+    void curve_entry();
+    void curve_start();
+
+    Surface& picture_;
+    Display& display_;
+    Run run_;
+};
+
+}  // namespace velantra
