@@ -10,17 +10,17 @@ namespace velantra {
 
 struct DrawCall {
     enum class Kind { Scale, Cls, Line, Box, PSet, Circle, SetWidth, CurrentX, CurrentY, Print };
-    Kind kind;
+    Kind kind = Kind::Cls;
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // points; Circle: centre in x1, y1
     float radius = 0;
     Colour colour = 0;
-    int width = 0;              // pen width in force (SetWidth: the new width)
+    int width = 0;                       // pen width in force (SetWidth: the new width)
     float current_x = 0, current_y = 0;  // current position in force (for Print)
     std::string text;
 };
 
 class RecordingSurface : public Surface {
-public:
+  public:
     std::vector<DrawCall> calls;
 
     void Scale(float x1, float y1, float x2, float y2) override;
@@ -38,7 +38,7 @@ public:
     // The recorded calls of one kind, in order.
     std::vector<DrawCall> of(DrawCall::Kind kind) const;
 
-private:
+  private:
     int width_ = 1;
     float current_x_ = 0, current_y_ = 0;
 };

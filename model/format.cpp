@@ -1,0 +1,164 @@
+#include "model/format.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <vector>
+
+namespace velantra {
+
+namespace {
+
+// Significant digits of |value| rounded to `digits`, trailing zeros dropped, with the
+// decimal exponent of the first digit: value = D.DDD × 10^exponent.
+void significant_digits(double magnitude, int digits, std::string& mantissa, int& exponent) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, magnitude);
+    std::string text(buffer);
+    const auto e_at = text.find('e');
+    exponent = std::stoi(text.substr(e_at + 1));
+    mantissa.clear();
+    for (std::size_t i = 0; i < e_at; ++i) {
+        if (text[i] != '.') mantissa += text[i];
+    }
+    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+}
+
+std::string numstr_digits(double value, int digits) {
+    if (!std::isfinite(value) || value == 0.0) return " 0";
+    std::string mantissa;
+    int exponent = 0;
+    significant_digits(std::fabs(value), digits, mantissa, exponent);
+    std::string body;
+    if (exponent >= -5 && exponent < digits) {
+        const int length = static_cast<int>(mantissa.size());
+        if (exponent >= 0) {
+            const int integer_digits = exponent + 1;
+            if (length <= integer_digits) {
+                body =
+                    mantissa + std::string(static_cast<std::size_t>(integer_digits - length), '0');
+            } else {
+                body = mantissa.substr(0, static_cast<std::size_t>(integer_digits)) + "." +
+                       mantissa.substr(static_cast<std::size_t>(integer_digits));
+            }
+        } else {
+            body = "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
+        }
+    } else {
+        body = mantissa.substr(0, 1);
+        if (mantissa.size() > 1) body += "." + mantissa.substr(1);
+        char e[16];
+        std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        body += e;
+    }
+    return (value < 0 ? "-" : " ") + body;
+}
+
+bool skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool digit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string numstr(double value) { return numstr_digits(value, 15); }
+
+std::string numstr(float value) { return numstr_digits(static_cast<double>(value), 7); }
+
+std::string numstr(Number value) {
+    if (value.is_integer()) {
+        const long long v = static_cast<long long>(value.value());
+        return (v < 0 ? "" : " ") + std::to_string(v);
+    }
+    return numstr(value.value());
+}
+
+std::optional<double> numval(std::string_view text) {
+    // Gather the number's characters with the blanks taken out, then convert once.
+    std::vector<char> chars;
+    for (char c : text) {
+        if (!skipped(c)) chars.push_back(c);
+    }
+    std::size_t i = 0;
+    std::string number;
+    bool negative = false;
+    if (i < chars.size() && (chars[i] == '+' || chars[i] == '-')) {
+        negative = chars[i] == '-';
+        ++i;
+    }
+    std::string mantissa;
+    bool point = false;
+    int integer_digits = 0;    // significant digits before the point
+    int leading_zeros = 0;     // zeros after the point before the first significant digit
+    bool significant = false;  // a non-zero digit was seen
+    for (; i < chars.size(); ++i) {
+        const char c = chars[i];
+        if (digit(c)) {
+            mantissa += c;
+            if (c != '0') significant = true;
+            if (!point && significant) ++integer_digits;
+            if (point && !significant) ++leading_zeros;
+        } else if (c == '.' && !point) {
+            mantissa += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (mantissa.find_first_of("0123456789") == std::string::npos) return 0.0;
+    long exponent = 0;
+    if (i < chars.size() && (chars[i] == 'e' || chars[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool exp_negative = false;
+        if (j < chars.size() && (chars[j] == '+' || chars[j] == '-')) {
+            exp_negative = chars[j] == '-';
+            ++j;
+        }
+        if (j < chars.size() && digit(chars[j])) {
+            for (; j < chars.size() && digit(chars[j]); ++j) {
+                // Saturate: any exponent this large already leaves the range of a double.
+                if (exponent < 100000) exponent = exponent * 10 + (chars[j] - '0');
+            }
+            if (exp_negative) exponent = -exponent;
+        }
+    }
+    if (!significant) return negative ? -0.0 : 0.0;
+    number = mantissa + "e" + std::to_string(exponent);
+    double value = 0.0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Out of range either way: too large has no value, too small reads as zero.
+        const long magnitude =
+            point && integer_digits == 0 ? exponent - leading_zeros : exponent + integer_digits;
+        if (magnitude > 0) return std::nullopt;
+        value = 0.0;
+    }
+    if (!std::isfinite(value)) return std::nullopt;
+    return negative ? -value : value;
+}
+
+std::string format_fixed(double value, int decimals, std::string_view separator) {
+    if (!std::isfinite(value)) return "—";
+    // printf rounds the exact binary value half to even; an exact tie has few fractional
+    // digits, so a long print shows it, and a step away from zero turns it into "away".
+    const int probe = decimals + 25;
+    std::vector<char> buffer(
+        static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*f", probe, value) + 1));
+    std::snprintf(buffer.data(), buffer.size(), "%.*f", probe, value);
+    std::string long_form(buffer.data());
+    const auto point_at = long_form.find('.');
+    const std::string tail = long_form.substr(point_at + 1 + static_cast<std::size_t>(decimals));
+    if (!tail.empty() && tail[0] == '5' && tail.find_first_not_of('0', 1) == std::string::npos) {
+        value =
+            std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
+    }
+    buffer.assign(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, value) + 1),
+                  '\0');
+    std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
+    std::string text(buffer.data());
+    if (text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos) text.erase(0, 1);
+    const auto dot = text.find('.');
+    if (dot != std::string::npos) text.replace(dot, 1, separator);
+    return text;
+}
+
+}  // namespace velantra

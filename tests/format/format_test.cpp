@@ -1,0 +1,127 @@
+// The text forms of numbers: what the input boxes show, how typed text reads back, and
+// the fixed-decimal patterns of the result lines.
+#include "model/format.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace velantra {
+namespace {
+
+TEST(Numstr, InputBoxForms) {
+    EXPECT_EQ(numstr(1.000292), " 1.000292");
+    EXPECT_EQ(numstr(0.6), " .6");
+    EXPECT_EQ(numstr(Number::integer(45)), " 45");
+    EXPECT_EQ(numstr(Number::real(45.0)), " 45");
+    EXPECT_EQ(numstr(-0.25), "-.25");
+    EXPECT_EQ(numstr(0.0), " 0");
+    EXPECT_EQ(numstr(-0.0), " 0");
+    EXPECT_EQ(numstr(1.4f), " 1.4");
+    EXPECT_EQ(numstr(1.3333), " 1.3333");
+    EXPECT_EQ(numstr(2.5), " 2.5");
+    EXPECT_EQ(numstr(0.57), " .57");
+    EXPECT_EQ(numstr(Number::integer(-179)), "-179");
+    EXPECT_EQ(numstr(200.0), " 200");
+    EXPECT_EQ(numstr(-1.5), "-1.5");
+}
+
+TEST(Numstr, RoundsToItsPrecision) {
+    // 0.1 + 0.2 is not 0.3 in binary; fifteen digits hide that.
+    EXPECT_EQ(numstr(0.1 + 0.2), " .3");
+    EXPECT_EQ(numstr(0.29 * 100), " 29");
+    EXPECT_EQ(numstr(static_cast<float>(1.40000001)), " 1.4");
+    EXPECT_EQ(numstr(1.2345678f), " 1.234568");
+    EXPECT_EQ(numstr(100000000000000.0), " 100000000000000");
+}
+
+TEST(Numstr, ExponentFormForExtremes) {
+    EXPECT_EQ(numstr(1e15), " 1E+15");
+    EXPECT_EQ(numstr(-1.5e-7), "-1.5E-07");
+    EXPECT_EQ(numstr(0.00001), " .00001");
+    EXPECT_EQ(numstr(0.000001), " 1E-06");
+    EXPECT_EQ(numstr(12345678.0f), " 1.234568E+07");
+    EXPECT_EQ(numstr(1e300), " 1E+300");
+    EXPECT_EQ(numstr(FLT_MAX), " 3.402823E+38");
+}
+
+TEST(Numval, ReadsTheLeadingNumber) {
+    EXPECT_EQ(numval(" 1.000292"), 1.000292);
+    EXPECT_EQ(numval("1.4abc"), 1.4);
+    EXPECT_EQ(numval("  2 5"), 25.0);
+    EXPECT_EQ(numval(" 1 2"), 12.0);
+    EXPECT_EQ(numval("1e-1"), 0.1);
+    EXPECT_EQ(numval("1,5"), 1.0);
+    EXPECT_EQ(numval("-.25"), -0.25);
+    EXPECT_EQ(numval("+3"), 3.0);
+    EXPECT_EQ(numval("1 e 2"), 100.0);
+    EXPECT_EQ(numval("\t7\n"), 7.0);
+    EXPECT_EQ(numval("5."), 5.0);
+    EXPECT_EQ(numval("1.2.3"), 1.2);
+    EXPECT_EQ(numval("1e"), 1.0);
+    EXPECT_EQ(numval("1e+"), 1.0);
+    EXPECT_EQ(numval("2E3x"), 2000.0);
+}
+
+TEST(Numval, TextWithoutANumberIsZero) {
+    for (const char* text : {"", "-", ".", "abc", "+-1", "e5", " ", "-.", ",5"}) {
+        EXPECT_EQ(numval(text), 0.0) << '"' << text << '"';
+    }
+}
+
+TEST(Numval, BeyondTheRangeOfADoubleHasNoValue) {
+    EXPECT_FALSE(numval("1e999").has_value());
+    EXPECT_FALSE(numval("-1e309").has_value());
+    EXPECT_FALSE(numval("1" + std::string(400, '0')).has_value());
+    EXPECT_FALSE(numval("1e99999999999999999999").has_value());
+    // Too small is zero, not an error.
+    EXPECT_EQ(numval("1e-999"), 0.0);
+    EXPECT_EQ(numval("." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(numval("1.7976931348623157e308"), std::numeric_limits<double>::max());
+}
+
+TEST(Numval, ReadsBackWhatNumstrWrites) {
+    for (double v : {1.000292, 0.6, -0.25, 1.3333, 1e15, -1.5e-7, 1e-300, 123456789.123456, 0.57}) {
+        const std::string text = numstr(v);
+        ASSERT_TRUE(numval(text).has_value()) << text;
+        EXPECT_EQ(numstr(*numval(text)), text);
+    }
+    for (float v : {1.4f, 1.2345678f, 12345678.0f, FLT_MAX, 1e-30f}) {
+        const std::string text = numstr(v);
+        EXPECT_EQ(numstr(static_cast<float>(*numval(text))), text);
+    }
+}
+
+TEST(FormatFixed, Patterns) {
+    EXPECT_EQ(format_fixed(19.98951, 4, "."), "19.9895");
+    EXPECT_EQ(format_fixed(48.6107, 3, "."), "48.611");
+    EXPECT_EQ(format_fixed(0.5, 2, "."), "0.50");
+    EXPECT_EQ(format_fixed(-10.3301, 2, "."), "-10.33");
+    EXPECT_EQ(format_fixed(2.5, 3, ","), "2,500");
+    EXPECT_EQ(format_fixed(-0.25, 3, "."), "-0.250");
+    EXPECT_EQ(format_fixed(90, 2, "."), "90.00");
+    EXPECT_EQ(format_fixed(-2.4e8, 4, "."), "-240000000.0000");
+}
+
+TEST(FormatFixed, ExactHalvesGoAwayFromZero) {
+    EXPECT_EQ(format_fixed(0.125, 2, "."), "0.13");
+    EXPECT_EQ(format_fixed(-0.125, 2, "."), "-0.13");
+    EXPECT_EQ(format_fixed(2.5, 0, "."), "3");
+    EXPECT_EQ(format_fixed(0.0625, 3, "."), "0.063");
+    // 2.675 is stored a little below the half and stays below it.
+    EXPECT_EQ(format_fixed(2.675, 2, "."), "2.67");
+}
+
+TEST(FormatFixed, NoMinusOnZeroAndNoNumberForNonFinite) {
+    EXPECT_EQ(format_fixed(-0.001, 2, "."), "0.00");
+    EXPECT_EQ(format_fixed(-0.0, 2, "."), "0.00");
+    EXPECT_EQ(format_fixed(-0.004999, 2, ","), "0,00");
+    EXPECT_EQ(format_fixed(std::nan(""), 2, "."), "—");
+    EXPECT_EQ(format_fixed(std::numeric_limits<double>::infinity(), 2, "."), "—");
+    EXPECT_EQ(format_fixed(-std::numeric_limits<double>::infinity(), 3, "."), "—");
+}
+
+}  // namespace
+}  // namespace velantra
