@@ -1,0 +1,23 @@
+#include "platform/message_box.h"
+
+#include <QMessageBox>
+
+namespace velantra {
+
+Answer QtMessageBox::show(const QString& text, const QString& title, Buttons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent_);
+    if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        // Only Yes or No may end this box: Escape and the close box do nothing.
+        box.setEscapeButton(static_cast<QAbstractButton*>(nullptr));
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+    }
+    const int result = box.exec();
+    if (buttons == Buttons::YesNo) return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    return Answer::Ok;
+}
+
+}  // namespace velantra
