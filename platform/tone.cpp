@@ -27,15 +27,15 @@ void AlsaTone::play(int frequency_hz, std::int32_t duration_ms) {
         snd_pcm_close(pcm);
         return;
     }
-    const auto frames = static_cast<std::size_t>(rate) * static_cast<std::size_t>(duration_ms) / 1000;
+    const auto frames =
+        static_cast<std::size_t>(rate) * static_cast<std::size_t>(duration_ms) / 1000;
     std::vector<std::int16_t> samples(frames);
     const double step = 2.0 * 3.14159265358979323846 * frequency_hz / rate;
     for (std::size_t i = 0; i < frames; ++i)
         samples[i] = static_cast<std::int16_t>(12000.0 * std::sin(step * static_cast<double>(i)));
     std::size_t done = 0;
     while (done < frames) {
-        const snd_pcm_sframes_t n =
-            snd_pcm_writei(pcm, samples.data() + done, frames - done);
+        const snd_pcm_sframes_t n = snd_pcm_writei(pcm, samples.data() + done, frames - done);
         if (n < 0) {
             if (snd_pcm_recover(pcm, static_cast<int>(n), 1) < 0) break;
             continue;

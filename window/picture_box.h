@@ -1,0 +1,36 @@
+#pragma once
+// Picture1: shows the raster surface's back buffer and reports pointer moves in pixels.
+// Shape1: the start-point marker, a small filled circle lying on the picture.
+
+#include <QWidget>
+#include <functional>
+
+#include "surface/raster_surface.h"
+
+namespace velantra {
+
+class PictureBox : public QWidget {
+  public:
+    PictureBox(RasterSurface& surface, QWidget* parent);
+    // Called with the pointer position in pixels of the picture.
+    std::function<void(double px, double py)> on_mouse_move;
+    int paints() const { return paints_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    RasterSurface& surface_;
+    int paints_ = 0;
+};
+
+class ShapeCircle : public QWidget {
+  public:
+    explicit ShapeCircle(QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace velantra
