@@ -9,7 +9,7 @@ namespace velantra {
 enum class ResultLabel { Label7, Label8, Label9, Label13, Label14 };
 
 class Display {
-public:
+  public:
     virtual ~Display() = default;
     virtual void set_caption(ResultLabel label, const std::string& utf8) = 0;
     virtual void set_visible(ResultLabel label, bool visible) = 0;

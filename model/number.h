@@ -7,7 +7,7 @@
 namespace velantra {
 
 class Number {
-public:
+  public:
     constexpr Number() = default;
     static constexpr Number integer(std::int16_t v) { return Number(v, true); }
     static constexpr Number real(double v) { return Number(v, false); }
@@ -16,7 +16,7 @@ public:
     constexpr double value() const { return value_; }
     constexpr operator double() const { return value_; }  // NOLINT: a number reads as its value
 
-private:
+  private:
     constexpr Number(double v, bool is_int) : value_(v), integer_(is_int) {}
     double value_ = 0.0;
     bool integer_ = false;

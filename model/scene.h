@@ -13,13 +13,13 @@ namespace velantra {
 
 struct Scene {
     // What the user sets.
-    double X0 = 0.0;   // x of the ray's start
-    double Yo = 0.0;   // y of the ray's start (positive: inside the lower medium)
-    Number a0;         // start angle, degrees
-    float a0rad = 0;   // a0 in radians, set by the angle input
-    double n1 = 0.0;   // upper medium
-    double nmin = 0.0; // lower medium at y = 0
-    float nmax = 0;    // lower medium at y = 1
+    double X0 = 0.0;    // x of the ray's start
+    double Yo = 0.0;    // y of the ray's start (positive: inside the lower medium)
+    Number a0;          // start angle, degrees
+    float a0rad = 0;    // a0 in radians, set by the angle input
+    double n1 = 0.0;    // upper medium
+    double nmin = 0.0;  // lower medium at y = 0
+    float nmax = 0;     // lower medium at y = 1
 
     // Derived by parametr; keeps its value while nmax equals nmin.
     double n_otn_inv = 0.0;  // nmin / (nmax - nmin)

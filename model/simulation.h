@@ -12,7 +12,7 @@
 namespace velantra {
 
 class Simulation {
-public:
+  public:
     Simulation(Surface& picture, Display& display) : picture_(picture), display_(display) {}
 
     Scene scene;
@@ -36,7 +36,7 @@ public:
     };
     const Run& run() const { return run_; }
 
-private:
+  private:
     // The curved path: entered through the boundary from above, or started inside.
     void curve_entry();
     void curve_start();
