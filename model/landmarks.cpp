@@ -1,54 +1,60 @@
 #include <cmath>
-#include <limits>
 
 #include "model/format.h"
 #include "model/simulation.h"
-#include "model/simulation_detail.h"
 
 namespace velantra {
 
-// With P = n_otn_inv and u = y + P the path is u = |k|·cosh((x − X90)/k), k = u0·sin(angle).
+namespace {
 
+bool drawable(double v) { return std::isfinite(v) && std::isfinite(static_cast<float>(v)); }
+
+}  // namespace
+
+// The path through (x, y) is u = |k|·cosh((x − X90)/k) with u = y + n_otn_inv and
+// k = u0·sin(angle): the vertex is where the ray runs horizontally.
 void Simulation::vertex(double x, double y, float& angle) {
-    Scene& s = scene;
+    const double P = scene.n_otn_inv;
+    const double a = static_cast<double>(angle);
+    const double u0 = y + P;
     display_.set_visible(ResultLabel::Label13, true);
     const auto width = static_cast<std::int16_t>(picture_.DrawWidth());
     picture_.setDrawWidth(2);
-    const double P = s.n_otn_inv;
-    const double u0 = y + P;
-    const double theta = static_cast<double>(angle);
-    s.X90 = x + u0 * std::sin(theta) * std::log(std::tan(std::fabs(theta) / 2));
-    s.Y90 = u0 * std::fabs(std::sin(theta)) - P;
-    if (detail::drawable(s.X90) && detail::drawable(s.Y90)) {
-        picture_.Circle(static_cast<float>(s.X90), static_cast<float>(s.Y90), 0.02f, detail::kRed);
+    scene.X90 = x + u0 * std::sin(a) * std::log(std::tan(std::fabs(a) / 2));
+    scene.Y90 = u0 * std::fabs(std::sin(a)) - P;
+    if (drawable(scene.X90) && drawable(scene.Y90)) {
+        picture_.Circle(static_cast<float>(scene.X90), static_cast<float>(scene.Y90), 0.02f,
+                        RGB(255, 0, 0));
     }
+    // A value without a finite figure shows as a dash.
     display_.set_caption(ResultLabel::Label13,
-                         "X90,Y90=" + format_fixed(s.X90, 2, decimal_separator) + ", " +
-                             format_fixed(s.Y90, 2, decimal_separator));
+                         "X90,Y90=" + format_fixed(scene.X90, 2, decimal_separator) + ", " +
+                             format_fixed(scene.Y90, 2, decimal_separator));
     picture_.setDrawWidth(width);
 }
 
 void Simulation::crossings(double x, double y, float& angle) {
     const double P = scene.n_otn_inv;
+    const double a = static_cast<double>(angle);
     const double u0 = y + P;
-    const double theta = static_cast<double>(angle);
-    const double R = P / u0;
-    const double sin_t = std::sin(theta);
-    if (!(std::fabs(R) > std::fabs(sin_t))) return;
-    const double S = std::sqrt(R * R - sin_t * sin_t);
-    const double c2 = std::pow(std::cos(theta / 2), 2);
+    const double R = P / u0;  // nmin over the index at the point
+    const double s = std::sin(a);
+    if (!(std::fabs(R) > std::fabs(s))) return;
+    const double S = std::sqrt(std::pow(R, 2) - std::pow(s, 2));
+    const double c2 = std::pow(std::cos(a / 2), 2);
     const double A1 = (R + S) / c2 / 2;
     const double A2 = (R - S) / c2 / 2;
-    // A crossing whose A is not positive has no value; its place shows a dash.
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double X01 = A1 > 0 ? x + u0 * sin_t * std::log(A1) : nan;
-    const double X02 = A2 > 0 ? x + u0 * sin_t * std::log(A2) : nan;
+    // A root whose A is not positive has no crossing; it shows as a dash, like a root
+    // without a finite value.
+    const double nan = std::nan("");
+    const double X01 = A1 > 0 ? x + u0 * s * std::log(A1) : nan;
+    const double X02 = A2 > 0 ? x + u0 * s * std::log(A2) : nan;
 
     display_.set_visible(ResultLabel::Label14, true);
     const auto width = static_cast<std::int16_t>(picture_.DrawWidth());
     picture_.setDrawWidth(2);
-    if (detail::drawable(X01)) picture_.Circle(static_cast<float>(X01), 0.0f, 0.02f, detail::kRed);
-    if (detail::drawable(X02)) picture_.Circle(static_cast<float>(X02), 0.0f, 0.02f, detail::kRed);
+    if (drawable(X01)) picture_.Circle(static_cast<float>(X01), 0, 0.02f, RGB(255, 0, 0));
+    if (drawable(X02)) picture_.Circle(static_cast<float>(X02), 0, 0.02f, RGB(255, 0, 0));
     display_.set_caption(ResultLabel::Label14,
                          "X01,X02=" + format_fixed(X01, 2, decimal_separator) + ", " +
                              format_fixed(X02, 2, decimal_separator));

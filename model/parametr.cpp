@@ -2,13 +2,12 @@
 
 #include "model/format.h"
 #include "model/simulation.h"
-#include "model/simulation_detail.h"
 
 namespace velantra {
 
 void Simulation::parametr() {
     Scene& s = scene;
-    // nmax is single precision: 1.3333 typed into both boxes does not compare equal.
+    // nmax is compared as stored: 1.3333 typed into both does not count as equal.
     if (static_cast<double>(s.nmax) != s.nmin) {
         s.n_otn_inv = s.nmin / (static_cast<double>(s.nmax) - s.nmin);
         display_.set_caption(ResultLabel::Label7,
@@ -18,15 +17,17 @@ void Simulation::parametr() {
     }
 
     if (s.Yo > 0) {
-        s.sin_ap = s.n1 / s.nmin;
-        // No critical angle when n1 >= nmin (left by a reset) or nmin is zero: blank line.
-        if (!(std::fabs(s.sin_ap) < 1.0)) {
+        const double ratio = s.n1 / s.nmin;
+        // Without a critical angle (|n1/nmin| >= 1, or no ratio at all) the line stays blank
+        // and hidden, and tan_ap and a_p keep their values.
+        if (!(std::fabs(ratio) < 1.0)) {
             display_.set_caption(ResultLabel::Label9, "  ");
             return;
         }
         display_.set_visible(ResultLabel::Label9, true);
-        s.tan_ap = static_cast<float>(s.sin_ap / std::sqrt(1.0 - s.sin_ap * s.sin_ap));
-        s.a_p = std::atan(static_cast<double>(s.tan_ap)) * 180.0 / detail::kPi;
+        s.sin_ap = ratio;
+        s.tan_ap = static_cast<float>(s.sin_ap / std::sqrt(1.0 - std::pow(s.sin_ap, 2)));
+        s.a_p = std::atan(static_cast<double>(s.tan_ap)) * 180.0 / 3.1415926535;
         display_.set_caption(ResultLabel::Label9,
                              "a_p=" + format_fixed(s.a_p, 3, decimal_separator) + "(" +
                                  format_fixed(180.0 - s.a_p, 3, decimal_separator) + ")");

@@ -1,6 +1,7 @@
 #include "model/scene.h"
 
 #include <cmath>
+#include <limits>
 
 namespace velantra {
 
@@ -14,10 +15,11 @@ void Form_Load(Scene& scene) {
 }
 
 double reduce_angle(double degrees) {
-    if (!std::isfinite(degrees)) return 0.0;
     if (degrees >= -180.0 && degrees <= 180.0) return degrees;
-    // fmod is exact, so a typed 200 becomes exactly -160 and 1e41 a true direction.
-    double r = std::fmod(degrees, 360.0);
+    // An angle without a value has no direction; straight down is as good as any.
+    if (!std::isfinite(degrees)) return 0.0;
+    double r = std::fmod(degrees, 360.0);  // exact, in (-360, 360)
+    // Both corrections are exact: r and 360 lie within a factor of two of each other.
     if (r > 180.0) r -= 360.0;
     if (r <= -180.0) r += 360.0;
     return r;
@@ -28,8 +30,13 @@ float angle_rad(double a0_degrees) {
 }
 
 std::int32_t beep_duration_ms(double d) {
-    // nearbyint rounds exact halves to the even neighbour in the default rounding mode.
-    return static_cast<std::int32_t>(std::nearbyint(d * 12.0));
+    const double ms = std::nearbyint(d * 12.0);  // default rounding: halves to even
+    if (!(ms == ms)) return 0;
+    if (ms >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
+        return std::numeric_limits<std::int32_t>::max();
+    if (ms <= static_cast<double>(std::numeric_limits<std::int32_t>::min()))
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(ms);
 }
 
 }  // namespace velantra

@@ -40,6 +40,10 @@ class Simulation {
     // The curved path: entered through the boundary from above, or started inside.
     void curve_entry();
     void curve_start();
+    // A segment handed to the surface in single precision, or nothing when an end has no
+    // finite single-precision value.
+    bool segment(double x1, double y1, double x2, double y2, Colour colour);
+    void normal(double x);
 
     Surface& picture_;
     Display& display_;
