@@ -18,7 +18,11 @@ struct Rig {
     RecordingDisplay display;
     Simulation sim{surface, display};
 
-    Rig() { Form_Load(sim.scene); }
+    // The angle box sets a0rad when it first reads the start angle back.
+    Rig() {
+        Form_Load(sim.scene);
+        sim.scene.a0rad = angle_rad(sim.scene.a0);
+    }
 
     void angle(double degrees) {
         sim.scene.a0 = Number::real(degrees);
