@@ -29,17 +29,16 @@ void RecordingSurface::Cls() {
 }
 
 void RecordingSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-    DrawCall call = make(DrawCall::Kind::Line, width_, current_x_, current_y_);
-    call.x1 = x1;
-    call.y1 = y1;
-    call.x2 = x2;
-    call.y2 = y2;
-    call.colour = colour;
-    calls.push_back(call);
+    record_segment(DrawCall::Kind::Line, x1, y1, x2, y2, colour);
 }
 
 void RecordingSurface::Box(float x1, float y1, float x2, float y2, Colour colour) {
-    DrawCall call = make(DrawCall::Kind::Box, width_, current_x_, current_y_);
+    record_segment(DrawCall::Kind::Box, x1, y1, x2, y2, colour);
+}
+
+void RecordingSurface::record_segment(DrawCall::Kind kind, float x1, float y1, float x2, float y2,
+                                      Colour colour) {
+    DrawCall call = make(kind, width_, current_x_, current_y_);
     call.x1 = x1;
     call.y1 = y1;
     call.x2 = x2;

@@ -39,6 +39,9 @@ class RecordingSurface : public Surface {
     std::vector<DrawCall> of(DrawCall::Kind kind) const;
 
   private:
+    // Lines and filled boxes record the same two corners and colour.
+    void record_segment(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Colour colour);
+
     int width_ = 1;
     float current_x_ = 0, current_y_ = 0;
 };
