@@ -21,7 +21,7 @@ void mnuHelpAbout_Click(MessageBox& box);
 
 // Owns the one Authors window: created on first use, again after the user closed it.
 class Authors {
-public:
+  public:
     ~Authors();
     // Fills Form2, centres it over form1 by the outer frame sizes, shows it modeless.
     void mnuHelpAvtors_Click(const QWidget& form1);
@@ -29,7 +29,7 @@ public:
     void close();
     QWidget* form2() const;
 
-private:
+  private:
     QPointer<QWidget> form2_;
 };
 

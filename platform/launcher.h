@@ -8,7 +8,7 @@
 namespace velantra {
 
 class Launcher {
-public:
+  public:
     virtual ~Launcher() = default;
     // Opens a local file (absolute path) with the desktop's associated application.
     virtual void open_document(const QString& absolute_path) = 0;
@@ -20,7 +20,7 @@ public:
 
 // QDesktopServices::openUrl (xdg-open) and QProcess::startDetached.
 class DesktopLauncher : public Launcher {
-public:
+  public:
     void open_document(const QString& absolute_path) override;
     bool program_exists(const QString& program) const override;
     void start_detached(const QString& program, const QStringList& arguments) override;

@@ -11,18 +11,18 @@ enum class Buttons { Ok = 0, YesNo = 4 };
 enum class Answer { Ok = 1, Yes = 6, No = 7 };
 
 class MessageBox {
-public:
+  public:
     virtual ~MessageBox() = default;
     virtual Answer show(const QString& text, const QString& title, Buttons buttons) = 0;
 };
 
 // The real box: QMessageBox with no icon; Yes is the default of a Yes/No box.
 class QtMessageBox : public MessageBox {
-public:
+  public:
     explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
     Answer show(const QString& text, const QString& title, Buttons buttons) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

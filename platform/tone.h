@@ -7,14 +7,14 @@
 namespace velantra {
 
 class Tone {
-public:
+  public:
     virtual ~Tone() = default;
     virtual void play(int frequency_hz, std::int32_t duration_ms) = 0;
 };
 
 // Through ALSA's default playback device.
 class AlsaTone : public Tone {
-public:
+  public:
     void play(int frequency_hz, std::int32_t duration_ms) override;
 };
 

@@ -12,7 +12,7 @@
 namespace velantra {
 
 class RasterSurface : public Surface {
-public:
+  public:
     RasterSurface();
 
     // A new blank image of this size in pixels (at least 1 × 1); the scale stays.
@@ -38,7 +38,7 @@ public:
     void setCurrentY(float y) override { current_y_ = y; }
     void Print(const std::string& text) override;
 
-private:
+  private:
     QImage image_;
     QFont font_;
     Colour back_ = RGB(255, 255, 255);

@@ -20,7 +20,7 @@ constexpr int green_of(Colour c) { return static_cast<int>((c >> 8) & 0xFFu); }
 constexpr int blue_of(Colour c) { return static_cast<int>((c >> 16) & 0xFFu); }
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // Upper-left (x1, y1) and lower-right (x2, y2) corners in user units, mapped
