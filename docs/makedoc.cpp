@@ -14,7 +14,8 @@
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: velantra_makedoc <source.html> <output.pdf> [name=image ...]\n");
+        std::fprintf(stderr,
+                     "usage: velantra_makedoc <source.html> <output.pdf> [name=image ...]\n");
         return 2;
     }
     QFile source(QString::fromLocal8Bit(argv[1]));
