@@ -36,8 +36,9 @@ checks:
 coverage: deps-checks
 	bash scripts/coverage.sh
 
+# Every benchmark, printed as one table (the README keeps the latest).
 bench: build
-	cd $(BUILD) && ./velantra_bench
+	bash scripts/bench.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "bench/qt_app.h"
 #include "platform/launcher.h"
 #include "platform/message_box.h"
 #include "platform/tone.h"
@@ -35,24 +36,13 @@ class NoLauncher : public velantra::Launcher {
     void start_detached(const QString&, const QStringList&) override {}
 };
 
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "velantra_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* instance = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *instance;
-}
-
 struct Shown {
     SilentBox box;
     SilentTone tone;
     NoLauncher launcher;
     std::unique_ptr<velantra::Form1> form;
     Shown() {
-        app();
+        velantra::bench_app();
         form = std::make_unique<velantra::Form1>(box, tone, launcher);
         form->show();
         QElapsedTimer waited;
@@ -95,7 +85,7 @@ void BM_ResizePass(benchmark::State& state) {
 BENCHMARK(BM_ResizePass)->Unit(benchmark::kMicrosecond);
 
 void BM_ConstructShowFirstFrame(benchmark::State& state) {
-    app();
+    velantra::bench_app();
     for (auto _ : state) {
         Shown shown;
         benchmark::DoNotOptimize(shown.form->picture_box()->paints());

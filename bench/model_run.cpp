@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/quiet_display.h"
 #include "model/simulation.h"
 
 namespace {
@@ -26,16 +27,6 @@ class NullSurface : public Surface {
 
   private:
     int width_ = 1;
-};
-
-class NullDisplay : public Display {
-  public:
-    void set_caption(ResultLabel, const std::string&) override {}
-    void set_visible(ResultLabel, bool) override {}
-    double shape1_width() const override { return 0.1; }
-    double shape1_height() const override { return 0.04; }
-    void move_shape1(double, double) override {}
-    void message(const std::string&, const std::string&) override {}
 };
 
 void run(benchmark::State& state, double X0, double Yo, double a0, float nmax) {

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev
   libbenchmark-dev libasound2-dev fonts-liberation fonts-dejavu-core
-  xvfb xdotool x11-utils imagemagick poppler-utils)
+  libx11-dev xvfb xdotool x11-utils imagemagick poppler-utils)
 if [ "${1:-}" = "--hardening" ]; then
   packages+=(clang-14 libclang-rt-14-dev gcovr cppcheck clang-tidy clang-format)
 fi

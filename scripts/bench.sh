@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Runs every benchmark of the project and prints one Markdown table with the machine it ran on.
+set -euo pipefail
+build=${1:-build}
+out=$("$build/bench/velantra_bench" --benchmark_color=false 2>/dev/null)
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')
+echo "Machine: $(nproc) cores, ${cpu:-unknown CPU}, Debian $(cat /etc/debian_version 2>/dev/null || echo '?'), $(date -u +%Y-%m-%d)"
+echo
+echo "| benchmark | what it measures | wall time | CPU time | figures |"
+echo "|---|---|---|---|---|"
+printf '%s\n' "$out" | awk '
+  BEGIN {
+    what["BM_RunStartUp"] = "ray run, start-up scene"
+    what["BM_RunClimb135"] = "ray run, a0 = 135 (refracts and reflects)"
+    what["BM_RunLongest"] = "ray run, longest walk (level start across the picture)"
+    what["BM_Frame"] = "one frame: clear, plot edges, axes, grid, shading (698 × 247)"
+    what["BM_StartToFirstFrame"] = "the real program, process start to first painted frame (Xvfb)"
+    what["BM_KeystrokeInText6"] = "one keystroke in the angle box, all nested redraws"
+    what["BM_ResizePass"] = "one resize pass of the window"
+    what["BM_ConstructShowFirstFrame"] = "construct and show the window to its first frame (in process)"
+  }
+  /^BM_/ {
+    base = $1; sub(/\/.*/, "", base)
+    if ($2 == "ERROR") { line = $0; sub(/.*ERROR OCCURRED: /, "", line); printf "| %s | %s | skipped: %s | | |\n", base, what[base], line; next }
+    extra = ""
+    for (i = 7; i <= NF; i++) extra = extra (extra == "" ? "" : ", ") $i
+    u1 = $3; if (u1 == "us") u1 = "µs"; u2 = $5; if (u2 == "us") u2 = "µs"
+    printf "| %s | %s | %s %s | %s %s | %s |\n", base, what[base], $2, u1, $4, u2, extra
+  }'
