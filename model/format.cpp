@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -17,6 +18,18 @@ void significant_digits(double magnitude, int digits, std::string& mantissa, int
     std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, magnitude);
     std::string text(buffer);
     const auto e_at = text.find('e');
+    // The largest doubles round up past the range numval reads: those digits round down.
+    if (std::isinf(std::strtod(buffer, nullptr))) {
+        std::size_t i = e_at;
+        while (i-- > 0) {
+            if (text[i] == '.') continue;
+            if (text[i] != '0') {
+                --text[i];
+                break;
+            }
+            text[i] = '9';
+        }
+    }
     exponent = std::stoi(text.substr(e_at + 1));
     mantissa.clear();
     for (std::size_t i = 0; i < e_at; ++i) {
