@@ -11,8 +11,8 @@
 #include "model/format.h"
 
 using velantra::format_fixed;
-using velantra::numstr;
 using velantra::Number;
+using velantra::numstr;
 
 namespace {
 
@@ -29,8 +29,8 @@ constexpr std::string_view kSeparators[] = {".", ",", "\xd9\xab", "\xc2\xa0"};
 
 void fixed_pattern(double v, int decimals, std::string_view separator) {
     const std::string text = format_fixed(v, decimals, separator);
-    const std::string where = "format_fixed(" + show(v) + ", " + std::to_string(decimals) +
-                              ") = \"" + text + "\"";
+    const std::string where =
+        "format_fixed(" + show(v) + ", " + std::to_string(decimals) + ") = \"" + text + "\"";
     if (!std::isfinite(v)) {
         FUZZ_CHECK(text == "—", where);
         return;
@@ -83,9 +83,9 @@ void box_form(const std::string& text, int max_digits, const std::string& where)
         FUZZ_CHECK(text[i] == 'E', where);
         FUZZ_CHECK(i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-'), where);
         const std::size_t exp_digits = text.size() - (i + 2);
-        FUZZ_CHECK(exp_digits >= 2 && text.find_first_not_of("0123456789", i + 2) ==
-                                          std::string::npos,
-                   where);
+        FUZZ_CHECK(
+            exp_digits >= 2 && text.find_first_not_of("0123456789", i + 2) == std::string::npos,
+            where);
         FUZZ_CHECK(digits.size() == 1, where);
     }
     const std::string all = digits + fraction;

@@ -19,8 +19,7 @@ namespace velantra::fuzz {
 
 [[noreturn]] inline void fail(const char* file, int line, const char* condition,
                               const std::string& what) {
-    std::fprintf(stderr, "%s:%d: property failed: %s\n  %s\n", file, line, condition,
-                 what.c_str());
+    std::fprintf(stderr, "%s:%d: property failed: %s\n  %s\n", file, line, condition, what.c_str());
     std::abort();
 }
 
@@ -43,7 +42,8 @@ class Reader {
     std::string_view text(std::size_t max_length) {
         const std::size_t wanted = byte() % (max_length + 1);
         const std::size_t length = wanted < size_ - at_ ? wanted : size_ - at_;
-        const std::string_view t(reinterpret_cast<const char*>(data_ + at_), at_ < size_ ? length : 0);
+        const std::string_view t(reinterpret_cast<const char*>(data_ + at_),
+                                 at_ < size_ ? length : 0);
         at_ += t.size();
         return t;
     }

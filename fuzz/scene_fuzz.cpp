@@ -90,9 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(std::isfinite(c.x1) && std::isfinite(c.y1) && std::isfinite(c.x2) &&
                        std::isfinite(c.y2) && std::isfinite(c.radius) &&
                        std::isfinite(c.current_x) && std::isfinite(c.current_y),
-                   scene + ": a call of kind " + std::to_string(static_cast<int>(c.kind)) +
-                       " at " + show(c.x1) + "," + show(c.y1) + " " + show(c.x2) + "," +
-                       show(c.y2));
+                   scene + ": a call of kind " + std::to_string(static_cast<int>(c.kind)) + " at " +
+                       show(c.x1) + "," + show(c.y1) + " " + show(c.x2) + "," + show(c.y2));
         FUZZ_CHECK(no_nan_or_inf(c.text), scene + ": printed \"" + c.text + "\"");
     }
     for (const auto& [label, caption] : display.captions)

@@ -168,9 +168,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    log + ": " + std::to_string(w.form->resize_passes() - passes) + " passes");
         for (int k = 0; k < 4; ++k)
             FUZZ_CHECK(w.boxes[k]->text() == canonical(s, k),
-                       log + ": Text" + "1236"[k] + " shows \"" +
-                           w.boxes[k]->text().toStdString() + "\" for \"" +
-                           canonical(s, k).toStdString() + "\"");
+                       log + ": Text" + "1236"[k] + " shows \"" + w.boxes[k]->text().toStdString() +
+                           "\" for \"" + canonical(s, k).toStdString() + "\"");
         // A rejected index beeps before its box is told.
         const bool reset = w.tone.played.size() > beeps;
         if (s.n1 < s.nmin) {
