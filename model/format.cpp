@@ -13,10 +13,27 @@ namespace {
 // Significant digits of |value| rounded to `digits`, trailing zeros dropped, with the
 // decimal exponent of the first digit: value = D.DDD × 10^exponent.
 void significant_digits(double magnitude, int digits, std::string& mantissa, int& exponent) {
+    // to_chars, unlike printf, writes "." whatever the process's locale (Qt sets the user's).
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, magnitude);
-    std::string text(buffer);
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                   std::chars_format::scientific, digits - 1)
+                         .ptr;
+    std::string text(buffer, end);
     const auto e_at = text.find('e');
+    // The largest doubles round up past the range numval reads: those digits round down.
+    double rounded = 0;
+    if (std::from_chars(text.data(), text.data() + text.size(), rounded).ec ==
+        std::errc::result_out_of_range) {
+        std::size_t i = e_at;
+        while (i-- > 0) {
+            if (text[i] == '.') continue;
+            if (text[i] != '0') {
+                --text[i];
+                break;
+            }
+            text[i] = '9';
+        }
+    }
     exponent = std::stoi(text.substr(e_at + 1));
     mantissa.clear();
     for (std::size_t i = 0; i < e_at; ++i) {
@@ -53,6 +70,16 @@ std::string numstr_digits(double value, int digits) {
         body += e;
     }
     return (value < 0 ? "-" : " ") + body;
+}
+
+// printf's "%.*f" in the C locale, whatever the process's locale.
+std::string fixed_text(double value, int decimals) {
+    // 309 integer digits at most, a sign, a point and the decimals.
+    std::vector<char> buffer(static_cast<std::size_t>(decimals) + 320);
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::fixed, decimals)
+                         .ptr;
+    return std::string(buffer.data(), end);
 }
 
 bool skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
@@ -141,20 +168,14 @@ std::string format_fixed(double value, int decimals, std::string_view separator)
     // printf rounds the exact binary value half to even; an exact tie has few fractional
     // digits, so a long print shows it, and a step away from zero turns it into "away".
     const int probe = decimals + 25;
-    std::vector<char> buffer(
-        static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*f", probe, value) + 1));
-    std::snprintf(buffer.data(), buffer.size(), "%.*f", probe, value);
-    std::string long_form(buffer.data());
+    std::string long_form = fixed_text(value, probe);
     const auto point_at = long_form.find('.');
     const std::string tail = long_form.substr(point_at + 1 + static_cast<std::size_t>(decimals));
     if (!tail.empty() && tail[0] == '5' && tail.find_first_not_of('0', 1) == std::string::npos) {
         value =
             std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
     }
-    buffer.assign(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, value) + 1),
-                  '\0');
-    std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
-    std::string text(buffer.data());
+    std::string text = fixed_text(value, decimals);
     if (text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos) text.erase(0, 1);
     const auto dot = text.find('.');
     if (dot != std::string::npos) text.replace(dot, 1, separator);

@@ -6,7 +6,8 @@ packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-d
   libbenchmark-dev libasound2-dev fonts-liberation fonts-dejavu-core
   libx11-dev xvfb xdotool x11-utils imagemagick poppler-utils)
 if [ "${1:-}" = "--hardening" ]; then
-  packages+=(clang-14 libclang-rt-14-dev gcovr cppcheck clang-tidy clang-format)
+  # locales: the format tests check the number texts under a decimal-comma locale.
+  packages+=(clang-14 libclang-rt-14-dev gcovr cppcheck clang-tidy clang-format locales)
 fi
 missing=()
 for p in "${packages[@]}"; do

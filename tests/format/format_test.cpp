@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
+#include <string>
 
 namespace velantra {
 namespace {
@@ -92,6 +96,50 @@ TEST(Numval, ReadsBackWhatNumstrWrites) {
         const std::string text = numstr(v);
         EXPECT_EQ(numstr(static_cast<float>(*numval(text))), text);
     }
+}
+
+TEST(Numval, ReadsBackTheLargestDoubles) {
+    // Fifteen digits of these round up past DBL_MAX; the box text must still be a number.
+    for (double v : {DBL_MAX, -DBL_MAX, 1.797693134862315e308, std::nextafter(DBL_MAX, 0.0)}) {
+        const std::string text = numstr(v);
+        const auto back = numval(text);
+        ASSERT_TRUE(back.has_value()) << text;
+        EXPECT_NEAR(*back / v, 1.0, 1e-14) << text;
+        EXPECT_EQ(numstr(*back), text);
+    }
+    EXPECT_EQ(numstr(DBL_MAX), " 1.79769313486231E+308");
+    EXPECT_EQ(numstr(1.79769313486231e308), " 1.79769313486231E+308");
+    EXPECT_EQ(numstr(1.7976931348623e308), " 1.7976931348623E+308");
+}
+
+// A locale whose decimal point is a comma, as Qt sets the user's at start-up (ru_RU).
+// Built with localedef into a temporary folder when the system has none compiled.
+bool comma_locale() {
+    for (const char* name : {"ru_RU.UTF-8", "ru_RU.utf8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+        if (std::setlocale(LC_NUMERIC, name) && *std::localeconv()->decimal_point == ',')
+            return true;
+    }
+    if (!std::filesystem::exists("/usr/share/i18n/locales/ru_RU")) return false;
+    const auto dir = std::filesystem::temp_directory_path() / "velantra-locale";
+    const std::string make =
+        "localedef -i ru_RU -f UTF-8 '" + (dir / "ru_RU.UTF-8").string() + "' >/dev/null 2>&1";
+    if (std::system(make.c_str()) != 0) return false;
+    setenv("LOCPATH", dir.c_str(), 1);
+    return std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") && *std::localeconv()->decimal_point == ',';
+}
+
+TEST(Numstr, TextsDoNotFollowTheProcessLocale) {
+    if (!comma_locale()) GTEST_SKIP() << "no locale with a decimal comma on this machine";
+    // With printf's digits a typed 1.5 showed " 1.,5" and read back as 1.
+    EXPECT_EQ(numstr(1.5), " 1.5");
+    EXPECT_EQ(numstr(1.000292), " 1.000292");
+    EXPECT_EQ(numstr(1.4f), " 1.4");
+    EXPECT_EQ(numstr(-1.5e-7), "-1.5E-07");
+    EXPECT_EQ(numval(numstr(1.5)), 1.5);
+    EXPECT_EQ(format_fixed(19.98951, 4, ","), "19,9895");
+    EXPECT_EQ(format_fixed(0.125, 2, "."), "0.13");
+    EXPECT_EQ(format_fixed(-0.001, 2, ","), "0,00");
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 TEST(FormatFixed, Patterns) {

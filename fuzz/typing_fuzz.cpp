@@ -1,0 +1,193 @@
+// Keystrokes into the four typed boxes of the main window on the offscreen platform, the
+// message boxes answered by the fake seam. After every edit the handlers have ended, each
+// box shows the canonical text of its variable, and n1 < nmin holds unless a rejected
+// entry's replacement left it otherwise.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "fuzz/fuzz_support.h"
+#include "model/format.h"
+#include "tests/window/fakes.h"
+
+using namespace velantra;
+
+namespace {
+
+// The window and its seams live for the whole run: making them costs more than an input.
+struct Window {
+    testing::FakeBox box;
+    testing::FakeTone tone;
+    testing::FakeLauncher launcher;
+    std::unique_ptr<Form1> form;
+    QLineEdit* boxes[4] = {};
+    QPushButton* run = nullptr;
+};
+
+Window& window() {
+    static Window* w = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "typing_fuzz";
+        static char* argv[] = {name, nullptr};
+        new QApplication(argc, argv);
+        auto* made = new Window;
+        made->form = std::make_unique<Form1>(made->box, made->tone, made->launcher);
+        made->form->show();
+        QCoreApplication::processEvents();
+        int i = 0;
+        for (const char* n : {"Text1", "Text2", "Text3", "Text6"})
+            made->boxes[i++] = made->form->findChild<QLineEdit*>(QString::fromLatin1(n));
+        made->run = made->form->findChild<QPushButton*>(QStringLiteral("CmdOK"));
+        return made;
+    }();
+    return *w;
+}
+
+QString canonical(const Scene& s, int box) {
+    switch (box) {
+        case 0:
+            return QString::fromStdString(numstr(s.n1));
+        case 1:
+            return QString::fromStdString(numstr(s.nmin));
+        case 2:
+            return QString::fromStdString(numstr(s.nmax));
+        default:
+            return QString::fromStdString(numstr(s.a0));
+    }
+}
+
+// The boxes back at the start-up values, written in the order that keeps n1 < nmin.
+void start_up(Window& w) {
+    w.form->Form_Load();
+    const Scene& s = w.form->simulation().scene;
+    for (int b = 0; b < 4; ++b) {
+        // Through an empty text unseen by the handler: setText clears the undo history.
+        w.boxes[b]->blockSignals(true);
+        w.boxes[b]->setText(QString());
+        w.boxes[b]->blockSignals(false);
+        w.boxes[b]->setText(canonical(s, b));
+        w.boxes[b]->setCursorPosition(0);
+    }
+    w.box.shown.clear();
+    w.tone.played.clear();
+}
+
+const char kTyped[] = "0123456789.-+eE ,x";
+
+// One keystroke or one paste; returns what was done, for the report of a failure.
+std::string act(fuzz::Reader& in, QLineEdit* box, QPushButton* run) {
+    const int action = (in.byte() % 36);
+    if (action < 18) {
+        QTest::keyClick(box, kTyped[action]);
+        return std::string("type '") + kTyped[action] + "'";
+    }
+    switch (action) {
+        case 18:
+            QTest::keyClick(box, Qt::Key_Backspace);
+            return "Backspace";
+        case 19:
+            QTest::keyClick(box, Qt::Key_Delete);
+            return "Delete";
+        case 20:
+            QTest::keyClick(box, Qt::Key_Home);
+            return "Home";
+        case 21:
+            QTest::keyClick(box, Qt::Key_End);
+            return "End";
+        case 22:
+            QTest::keyClick(box, Qt::Key_Left);
+            return "Left";
+        case 23:
+            QTest::keyClick(box, Qt::Key_Right);
+            return "Right";
+        case 24:
+            QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
+            return "Shift+Left";
+        case 25:
+            QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+            return "Shift+Right";
+        case 26:
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            return "Ctrl+A";
+        case 27:
+            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+            return "Ctrl+Z";
+        case 28:
+            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            return "Ctrl+Shift+Z";
+        case 29:
+            QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+            return "Shift+Home";
+        case 30:
+            QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
+            return "Shift+End";
+        case 31:
+            run->click();
+            return "click ПУСК";
+        default: {
+            // A paste: many characters in one edit, over the selection if there is one.
+            const std::string_view t = in.text(24);
+            box->insert(QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size())));
+            return "paste \"" + std::string(t) + "\"";
+        }
+    }
+}
+
+std::string show(double v) {
+    char b[64];
+    std::snprintf(b, sizeof b, "%.17g", v);
+    return b;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Window& w = window();
+    start_up(w);
+    const Scene& s = w.form->simulation().scene;
+    fuzz::Reader in(data, size);
+    std::string log;
+    // Whether n1 >= nmin was left by a replacement, for the pair (n1, nmin) it holds for.
+    double left_n1 = s.n1, left_nmin = s.nmin;
+    bool left_by_reset = false;
+    for (int step = 0; step < 200 && !in.empty(); ++step) {
+        const int b = in.byte() & 3;
+        const std::size_t beeps = w.tone.played.size();
+        const int passes = w.form->resize_passes();
+        log += std::string(" | Text") + "1236"[b] + ": " + act(in, w.boxes[b], w.run);
+
+        // One keystroke nests a few passes: the edit, the canonical rewrite, a replacement.
+        FUZZ_CHECK(w.form->resize_passes() - passes <= 8,
+                   log + ": " + std::to_string(w.form->resize_passes() - passes) + " passes");
+        for (int k = 0; k < 4; ++k)
+            FUZZ_CHECK(w.boxes[k]->text() == canonical(s, k),
+                       log + ": Text" + "1236"[k] + " shows \"" + w.boxes[k]->text().toStdString() +
+                           "\" for \"" + canonical(s, k).toStdString() + "\"");
+        // A rejected index beeps before its box is told.
+        const bool reset = w.tone.played.size() > beeps;
+        if (s.n1 < s.nmin) {
+            left_by_reset = false;
+        } else {
+            const bool unchanged = left_by_reset && s.n1 == left_n1 && s.nmin == left_nmin;
+            FUZZ_CHECK(reset || unchanged,
+                       log + ": n1 " + show(s.n1) + " >= nmin " + show(s.nmin) + " after an edit");
+            FUZZ_CHECK(s.n1 == 1.001 || s.nmin == 1.333, log + ": n1 >= nmin without replacement");
+            left_by_reset = true;
+            left_n1 = s.n1;
+            left_nmin = s.nmin;
+        }
+        FUZZ_CHECK(std::isfinite(s.n1) && std::isfinite(s.nmin) &&
+                       std::isfinite(static_cast<double>(s.nmax)) && std::isfinite(s.a0.value()),
+                   log);
+    }
+    // Let the picture paint what the run drew.
+    QCoreApplication::processEvents();
+    return 0;
+}
