@@ -121,6 +121,7 @@ bool comma_locale() {
     }
     if (!std::filesystem::exists("/usr/share/i18n/locales/ru_RU")) return false;
     const auto dir = std::filesystem::temp_directory_path() / "velantra-locale";
+    std::filesystem::create_directories(dir);
     const std::string make =
         "localedef -i ru_RU -f UTF-8 '" + (dir / "ru_RU.UTF-8").string() + "' >/dev/null 2>&1";
     if (std::system(make.c_str()) != 0) return false;
