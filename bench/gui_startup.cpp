@@ -36,11 +36,13 @@ fs::path program_path() {
 // Output goes to /dev/null: a child that kept our stdout would hold a reader of it open.
 pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>& extra_env) {
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     std::vector<std::string> env_strings(extra_env);
     for (char** e = environ; *e != nullptr; ++e) env_strings.emplace_back(*e);
     std::vector<char*> envp;
+    envp.reserve(env_strings.size() + 1);
     for (std::string& e : env_strings) envp.push_back(e.data());
     envp.push_back(nullptr);
     posix_spawn_file_actions_t actions;

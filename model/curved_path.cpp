@@ -33,7 +33,8 @@ void Simulation::curve_entry() {
     const double dx = r.beta > 0 ? 0.01 : -0.01;
     double xp = r.X1;
     float yp = 0;
-    double x = r.X1;
+    double x = r.X1;  // NOLINT(clang-analyzer-deadcode.DeadStores): the walk's start, kept as the
+                      // procedure states it
     double y = 0;
     const double Yc = 0 + P;
     const double theta = static_cast<double>(r.beta_rad);

@@ -95,7 +95,8 @@ class HelpTest : public QObject {
         Authors authors;
         authors.mnuHelpAvtors_Click(form1);
         QWidget* form2 = authors.form2();
-        QVERIFY(form2 && form2->isVisible() && form2->isWindow());
+        QVERIFY(form2 != nullptr);
+        QVERIFY(form2->isVisible() && form2->isWindow());
         QCOMPARE(form2->parentWidget(), nullptr);
         QCOMPARE(form2->windowTitle(), QStringLiteral("Авторы"));
         QCOMPARE(form2->size(), QSize(222, 297));
