@@ -238,6 +238,15 @@ void InputsTest::angle_scroll_bar_wraps() {
     QCOMPARE(bar->value(), 179);
     QCOMPARE(rig.text("Text6"), QStringLiteral(" 179"));
     QCOMPARE(rig.form->resize_passes() - before, 1);
+    // A page toward the top end raises the angle by ten, like the upper arrow.
+    bar->setValue(45);
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QCOMPARE(bar->value(), 55);
+    QCOMPARE(rig.text("Text6"), QStringLiteral(" 55"));
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(bar->value(), 35);
+    QCOMPARE(rig.text("Text6"), QStringLiteral(" 35"));
 }
 
 void InputsTest::position_scroll_bars_go_through_their_texts() {

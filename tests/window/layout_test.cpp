@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <utility>
 
 #include "tests/window/fakes.h"
 #include "window/picture_box.h"
@@ -137,11 +138,20 @@ void LayoutTest::menu_tree() {
     QCOMPARE(file, QStringList({"&Теория", "&Показатель преломления соль и сахар",
                                 "&Показатели преломления разных веществ", "-", "Снеллиус"}));
     QCOMPARE(help, QStringList({"Инструкция", "Управление", "-", "Авторы", "О программе"}));
-    QAction* theory = rig.form->findChild<QAction*>("mnuFilespravka");
-    QVERIFY(theory);
-    theory->trigger();
-    QCOMPARE(rig.launcher.opened.size(), 1);
-    QVERIFY(rig.launcher.opened[0].endsWith(QStringLiteral("spravka.pdf")));
+    // Each entry opens its own document: a crossed wire would open the wrong one.
+    const std::pair<const char*, const char*> documents[] = {
+        {"mnuFilespravka", "/spravka.pdf"},         {"mnuFilespravka2", "/spravka2.pdf"},
+        {"mnuFilespravka3", "/spravka3.pdf"},       {"mnuFilesHistory1", "/Snell.pdf"},
+        {"mnuHelpInstruction", "/instruction.txt"}, {"mnuHelpUprav", "/uprav.pdf"}};
+    for (const auto& [action, document] : documents) {
+        QAction* entry = rig.form->findChild<QAction*>(QString::fromLatin1(action));
+        QVERIFY2(entry, action);
+        rig.launcher.opened.clear();
+        entry->trigger();
+        QCOMPARE(rig.launcher.opened.size(), 1);
+        QVERIFY2(rig.launcher.opened[0].endsWith(QString::fromLatin1(document)), action);
+    }
+    QVERIFY(rig.box.shown.empty());
     rig.form->findChild<QAction*>("mnuHelpAbout")->trigger();
     QCOMPARE(rig.box.shown.size(), std::size_t{1});
     QCOMPARE(rig.box.shown[0].title, QStringLiteral("О ПРОГРАММЕ"));
