@@ -9,6 +9,7 @@
 #include <QTest>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -81,53 +82,44 @@ void start_up(Window& w) {
 
 const char kTyped[] = "0123456789.-+eE ,x";
 
+struct Key {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* name;
+};
+
+// The editing keys, in the order of the action bytes after the typed characters.
+const Key kKeys[] = {
+    {Qt::Key_Backspace, Qt::NoModifier, "Backspace"},
+    {Qt::Key_Delete, Qt::NoModifier, "Delete"},
+    {Qt::Key_Home, Qt::NoModifier, "Home"},
+    {Qt::Key_End, Qt::NoModifier, "End"},
+    {Qt::Key_Left, Qt::NoModifier, "Left"},
+    {Qt::Key_Right, Qt::NoModifier, "Right"},
+    {Qt::Key_Left, Qt::ShiftModifier, "Shift+Left"},
+    {Qt::Key_Right, Qt::ShiftModifier, "Shift+Right"},
+    {Qt::Key_A, Qt::ControlModifier, "Ctrl+A"},
+    {Qt::Key_Z, Qt::ControlModifier, "Ctrl+Z"},
+    {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, "Ctrl+Shift+Z"},
+    {Qt::Key_Home, Qt::ShiftModifier, "Shift+Home"},
+    {Qt::Key_End, Qt::ShiftModifier, "Shift+End"},
+};
+constexpr int kTypedCount = static_cast<int>(sizeof kTyped) - 1;
+constexpr int kKeyCount = static_cast<int>(std::size(kKeys));
+
 // One keystroke or one paste; returns what was done, for the report of a failure.
 std::string act(fuzz::Reader& in, QLineEdit* box, QPushButton* run) {
     const int action = (in.byte() % 36);
-    if (action < 18) {
+    if (action < kTypedCount) {
         QTest::keyClick(box, kTyped[action]);
         return std::string("type '") + kTyped[action] + "'";
     }
+    if (action < kTypedCount + kKeyCount) {
+        const Key& k = kKeys[action - kTypedCount];
+        QTest::keyClick(box, k.key, k.modifiers);
+        return k.name;
+    }
     switch (action) {
-        case 18:
-            QTest::keyClick(box, Qt::Key_Backspace);
-            return "Backspace";
-        case 19:
-            QTest::keyClick(box, Qt::Key_Delete);
-            return "Delete";
-        case 20:
-            QTest::keyClick(box, Qt::Key_Home);
-            return "Home";
-        case 21:
-            QTest::keyClick(box, Qt::Key_End);
-            return "End";
-        case 22:
-            QTest::keyClick(box, Qt::Key_Left);
-            return "Left";
-        case 23:
-            QTest::keyClick(box, Qt::Key_Right);
-            return "Right";
-        case 24:
-            QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
-            return "Shift+Left";
-        case 25:
-            QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
-            return "Shift+Right";
-        case 26:
-            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-            return "Ctrl+A";
-        case 27:
-            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
-            return "Ctrl+Z";
-        case 28:
-            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-            return "Ctrl+Shift+Z";
-        case 29:
-            QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
-            return "Shift+Home";
-        case 30:
-            QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
-            return "Shift+End";
         case 31:
             run->click();
             return "click ПУСК";
