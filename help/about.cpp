@@ -1,5 +1,6 @@
 #include "help/about.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
@@ -36,7 +37,7 @@ QString authors_text() {
         QStringLiteral("Город и страна: не указываются"),
     };
     for (QString& line : lines) line = line.leftJustified(36, QLatin1Char(' '), true);
-    lines << QStringLiteral(" velantra@example.org (адрес-заглушка)");
+    lines << QStringLiteral(" velantra@example.org (образец)");
     return lines.join(QStringLiteral("\r\n"));
 }
 
@@ -64,6 +65,11 @@ QWidget* make_form2() {
     auto* label = new QLabel(QStringLiteral("Label1"), form);
     label->setObjectName(QStringLiteral("Label1"));
     label->setGeometry(8, 200, 209, 81);
+    // The window system's default label font of the definition; Qt's own default is larger and
+    // would cut the six lines off at the label's edges.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Plain text so that the padding blanks and the CR LF breaks show as written.
     label->setTextFormat(Qt::PlainText);

@@ -125,6 +125,26 @@ class HelpTest : public QObject {
                  qPrintable(QStringLiteral("%1 vs %2").arg(six).arg(one)));
     }
 
+    void authors_text_fits_inside_label1() {
+        // The label keeps its defined box, so its font must let all six lines show whole
+        // (the padding blanks may run past the edge: they draw nothing).
+        QWidget form1;
+        form1.show();
+        Authors authors;
+        authors.mnuHelpAvtors_Click(form1);
+        auto* label = authors.form2()->findChild<QLabel*>(QStringLiteral("Label1"));
+        QVERIFY(label);
+        const QFontMetrics metrics = label->fontMetrics();
+        const QStringList lines = label->text().split(QStringLiteral("\r\n"));
+        for (const QString& line : lines) {
+            QString ink = line;
+            while (ink.endsWith(QLatin1Char(' '))) ink.chop(1);
+            QVERIFY2(metrics.horizontalAdvance(ink) <= label->width(), qPrintable(line));
+        }
+        QVERIFY(static_cast<int>(lines.size()) * metrics.lineSpacing() <= label->height());
+        QVERIFY(label->geometry().bottom() < authors.form2()->height());
+    }
+
     void form2_is_centred_over_form1_again_after_a_move() {
         QWidget form1;
         form1.setGeometry(50, 60, 860, 330);
