@@ -4,11 +4,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QFont>
-
 #include "bench/qt_app.h"
 #include "bench/quiet_display.h"
 #include "model/simulation.h"
+#include "platform/fonts.h"
 #include "surface/raster_surface.h"
 
 namespace {
@@ -19,9 +18,7 @@ void BM_Frame(benchmark::State& state) {
     bench_app();  // text on the image needs the font machinery
     RasterSurface surface;
     surface.resize(698, 247);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    surface.setFont(font);
+    surface.setFont(sans_font());
     NullDisplay display;
     Simulation sim(surface, display);
     Form_Load(sim.scene);

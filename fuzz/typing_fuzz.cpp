@@ -106,6 +106,7 @@ const Key kKeys[] = {
 };
 constexpr int kTypedCount = static_cast<int>(sizeof kTyped) - 1;
 constexpr int kKeyCount = static_cast<int>(std::size(kKeys));
+static_assert(kTypedCount + kKeyCount == 31, "the action bytes keep their meaning");
 
 // One keystroke or one paste; returns what was done, for the report of a failure.
 std::string act(fuzz::Reader& in, QLineEdit* box, QPushButton* run) {
@@ -119,17 +120,14 @@ std::string act(fuzz::Reader& in, QLineEdit* box, QPushButton* run) {
         QTest::keyClick(box, k.key, k.modifiers);
         return k.name;
     }
-    switch (action) {
-        case 31:
-            run->click();
-            return "click ПУСК";
-        default: {
-            // A paste: many characters in one edit, over the selection if there is one.
-            const std::string_view t = in.text(24);
-            box->insert(QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size())));
-            return "paste \"" + std::string(t) + "\"";
-        }
+    if (action == kTypedCount + kKeyCount) {
+        run->click();
+        return "click ПУСК";
     }
+    // The remaining bytes paste: many characters in one edit, over the selection if any.
+    const std::string_view t = in.text(24);
+    box->insert(QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size())));
+    return "paste \"" + std::string(t) + "\"";
 }
 
 std::string show(double v) {

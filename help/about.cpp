@@ -1,10 +1,10 @@
 #include "help/about.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
 
+#include "platform/fonts.h"
 #include "resources/resources.h"
 
 namespace velantra {
@@ -65,11 +65,8 @@ QWidget* make_form2() {
     auto* label = new QLabel(QStringLiteral("Label1"), form);
     label->setObjectName(QStringLiteral("Label1"));
     label->setGeometry(8, 200, 209, 81);
-    // The window system's default label font of the definition; Qt's own default is larger and
-    // would cut the six lines off at the label's edges.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    label->setFont(font);
+    // Qt's own default font is larger and would cut the six lines off at the label's edges.
+    label->setFont(sans_font());
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Plain text so that the padding blanks and the CR LF breaks show as written.
     label->setTextFormat(Qt::PlainText);

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "platform/fonts.h"
 #include "window/form1.h"
 #include "window/picture_box.h"
 
@@ -21,13 +22,6 @@ namespace {
 QFont standard_font(int weight = QFont::Normal) {
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSizeF(11.25);
-    font.setWeight(static_cast<QFont::Weight>(weight));
-    return font;
-}
-
-QFont sans_font(int weight = QFont::Normal) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
     font.setWeight(static_cast<QFont::Weight>(weight));
     return font;
 }
