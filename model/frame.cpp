@@ -5,6 +5,18 @@
 
 namespace velantra {
 
+void Simulation::set_angle(Number a0) {
+    scene.a0 = a0;
+    scene.a0rad = angle_rad(a0.value());
+}
+
+void Simulation::draw_frame() {
+    parametr();
+    picture_.Cls();
+    minmax();
+    axes();
+}
+
 void Simulation::minmax() {
     scene.Ymax = 1;
     scene.Ymin = -1;

@@ -19,6 +19,11 @@ class Simulation {
     // The user's regional decimal separator for the result lines (UTF-8).
     std::string decimal_separator = ".";
 
+    // The start angle: a0 as given and a0rad derived from it; the only place a0rad is set.
+    void set_angle(Number a0);
+    // The model's part of the redraw chain, in its order: parametr, clearing, minmax, axes.
+    void draw_frame();
+
     void parametr();
     void minmax();
     void axes();

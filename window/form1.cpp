@@ -15,10 +15,7 @@ void Form1::Form_Load() { ::velantra::Form_Load(sim_.scene); }
 void Form1::Form_Resize() {
     ++resize_passes_;
     layout();
-    sim_.parametr();
-    surface_.Cls();
-    sim_.minmax();
-    sim_.axes();
+    sim_.draw_frame();
     Picture1->update();
 }
 

@@ -81,9 +81,8 @@ void Form1::Text5_Change() {
 }
 
 void Form1::Text6_Change() {
-    sim_.scene.a0 = Number::real(read_or(Text6, sim_.scene.a0.value()));
+    sim_.set_angle(Number::real(read_or(Text6, sim_.scene.a0.value())));
     set_text(Text6, numstr(sim_.scene.a0));
-    sim_.scene.a0rad = angle_rad(sim_.scene.a0.value());
     Form_Resize();
 }
 
@@ -106,7 +105,7 @@ void Form1::VScroll2_Change() {
     } else if (v == -181) {
         VScroll2->setValue(179);
     }
-    sim_.scene.a0 = Number::integer(static_cast<std::int16_t>(VScroll2->value()));
+    sim_.set_angle(Number::integer(static_cast<std::int16_t>(VScroll2->value())));
     set_text(Text6, numstr(sim_.scene.a0));
 }
 
