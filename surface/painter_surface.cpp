@@ -1,0 +1,169 @@
+#include "surface/painter_surface.h"
+
+#include <QFontMetrics>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace velantra {
+
+namespace {
+
+// Liang–Barsky: clips the segment to the rectangle in double precision; false when
+// nothing of it is inside or a coordinate is not finite.
+bool clip(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin, double xmax,
+          double ymax) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return false;
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) return false;
+    }
+    const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+    x1 = nx1;
+    y1 = ny1;
+    return true;
+}
+
+bool finite(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+
+}  // namespace
+
+PainterSurface::PainterSurface(QPainter& painter, const QRectF& area, double pixel)
+    : painter_(&painter), area_(area), pixel_(pixel > 0 ? pixel : 1.0) {}
+
+PainterSurface::PainterSurface(const QRectF& area) : area_(area) {}
+
+QColor PainterSurface::colour_of(Colour c) { return QColor(red_of(c), green_of(c), blue_of(c)); }
+
+QPainter& PainterSurface::begin_paint() {
+    painter_->save();
+    painter_->setClipRect(area_);
+    painter_->setRenderHint(QPainter::Antialiasing, true);
+    return *painter_;
+}
+
+void PainterSurface::end_paint() { painter_->restore(); }
+
+QPointF PainterSurface::to_device(double x, double y) const {
+    return {area_.left() + (x - sx1_) * area_.width() / (sx2_ - sx1_),
+            area_.top() + (y - sy1_) * area_.height() / (sy2_ - sy1_)};
+}
+
+QPointF PainterSurface::to_user(double dx, double dy) const {
+    return {sx1_ + (dx - area_.left()) * (sx2_ - sx1_) / area_.width(),
+            sy1_ + (dy - area_.top()) * (sy2_ - sy1_) / area_.height()};
+}
+
+void PainterSurface::Scale(float x1, float y1, float x2, float y2) {
+    // A degenerate or non-finite frame keeps the previous mapping.
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
+        x1 == x2 || y1 == y2)
+        return;
+    sx1_ = x1;
+    sy1_ = y1;
+    sx2_ = x2;
+    sy2_ = y2;
+}
+
+void PainterSurface::Cls() {
+    QPainter& p = begin_paint();
+    p.fillRect(area_, colour_of(back_));
+    end_paint();
+}
+
+void PainterSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
+    const QPointF a = to_device(x1, y1), b = to_device(x2, y2);
+    double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
+    const double m = (width_ + 2.0) * pixel_;
+    if (!clip(ax, ay, bx, by, area_.left() - m, area_.top() - m, area_.right() + m,
+              area_.bottom() + m))
+        return;
+    QPainter& p = begin_paint();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(colour_of(colour), width_ * pixel_, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(ax, ay), QPointF(bx, by));
+    end_paint();
+}
+
+void PainterSurface::Box(float x1, float y1, float x2, float y2, Colour colour) {
+    const QPointF a = to_device(x1, y1), b = to_device(x2, y2);
+    if (!finite(a) || !finite(b)) return;
+    auto clamp_x = [&](double v) {
+        return std::clamp(v, area_.left() - pixel_, area_.right() + pixel_);
+    };
+    auto clamp_y = [&](double v) {
+        return std::clamp(v, area_.top() - pixel_, area_.bottom() + pixel_);
+    };
+    const QRectF r(QPointF(clamp_x(std::min(a.x(), b.x())), clamp_y(std::min(a.y(), b.y()))),
+                   QPointF(clamp_x(std::max(a.x(), b.x())), clamp_y(std::max(a.y(), b.y()))));
+    QPainter& p = begin_paint();
+    p.fillRect(r.toAlignedRect(), colour_of(colour));
+    end_paint();
+}
+
+void PainterSurface::PSet(float x, float y) {
+    current_x_ = x;
+    current_y_ = y;
+    const QPointF c = to_device(x, y);
+    if (!finite(c)) return;
+    const double w = width_ * pixel_;
+    if (c.x() < area_.left() - w || c.y() < area_.top() - w || c.x() > area_.right() + w ||
+        c.y() > area_.bottom() + w)
+        return;
+    QPainter& p = begin_paint();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(colour_of(fore_), w, Qt::SolidLine, Qt::RoundCap));
+    p.drawPoint(c);
+    end_paint();
+}
+
+void PainterSurface::Circle(float x, float y, float radius, Colour colour) {
+    const QPointF c = to_device(x, y);
+    const double r = std::fabs(static_cast<double>(radius) * area_.width() / (sx2_ - sx1_));
+    if (!finite(c) || !std::isfinite(r)) return;
+    // A circle that cannot touch the picture, or larger than any picture, is skipped.
+    const double w = width_ * pixel_;
+    if (r > 100000.0 * pixel_ || c.x() + r < area_.left() - w || c.y() + r < area_.top() - w ||
+        c.x() - r > area_.right() + w || c.y() - r > area_.bottom() + w)
+        return;
+    QPainter& p = begin_paint();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(colour_of(colour), w));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, r, r);
+    end_paint();
+}
+
+void PainterSurface::setDrawWidth(int pixels) { width_ = std::max(1, pixels); }
+
+void PainterSurface::Print(const std::string& text) {
+    const QPointF c = to_device(current_x_, current_y_);
+    if (!finite(c)) return;
+    if (std::fabs(c.x() - area_.left()) > 1e6 * pixel_ ||
+        std::fabs(c.y() - area_.top()) > 1e6 * pixel_)
+        return;
+    QPainter& p = begin_paint();
+    p.setFont(font_);
+    p.setPen(colour_of(fore_));
+    p.drawText(QPointF(c.x(), c.y() + QFontMetrics(font_, p.device()).ascent()),
+               QString::fromStdString(text));
+    end_paint();
+}
+
+}  // namespace velantra

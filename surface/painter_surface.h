@@ -1,0 +1,67 @@
+#pragma once
+// The picture box on any Qt paint device (an image, a widget, a PDF page): user units
+// mapped linearly onto a rectangle of the device by Scale, pen widths in picture pixels
+// of a given size in device units. Coordinates that are not finite or lie far outside
+// are clipped in double precision first.
+
+#include <QFont>
+#include <QPainter>
+#include <QPointF>
+#include <QRectF>
+
+#include "surface/surface.h"
+
+namespace velantra {
+
+class PainterSurface : public Surface {
+  public:
+    // Draws through `painter`, which the caller keeps active, into `area` (device units);
+    // one picture pixel is `pixel` device units. Nothing is drawn outside `area`.
+    PainterSurface(QPainter& painter, const QRectF& area, double pixel = 1.0);
+
+    void setFont(const QFont& font) { font_ = font; }
+    void setBackColor(Colour colour) { back_ = colour; }
+    void setForeColor(Colour colour) { fore_ = colour; }
+    const QRectF& area() const { return area_; }
+
+    // The one mapping between user units and device units, both ways.
+    QPointF to_device(double x, double y) const;
+    QPointF to_user(double dx, double dy) const;
+
+    void Scale(float x1, float y1, float x2, float y2) override;
+    // Fills the area with the back colour.
+    void Cls() override;
+    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+    void Box(float x1, float y1, float x2, float y2, Colour colour) override;
+    void PSet(float x, float y) override;
+    void Circle(float x, float y, float radius, Colour colour) override;
+    int DrawWidth() const override { return width_; }
+    void setDrawWidth(int pixels) override;
+    void setCurrentX(float x) override { current_x_ = x; }
+    void setCurrentY(float y) override { current_y_ = y; }
+    void Print(const std::string& text) override;
+
+  protected:
+    // For a realisation that opens its own painter on each drawing call.
+    explicit PainterSurface(const QRectF& area);
+    void setArea(const QRectF& area) { area_ = area; }
+    Colour back_colour() const { return back_; }
+    static QColor colour_of(Colour c);
+
+    // The painter for one drawing call, in its default state; end_paint closes the call.
+    virtual QPainter& begin_paint();
+    virtual void end_paint();
+
+  private:
+    QPainter* painter_ = nullptr;
+    QRectF area_;
+    double pixel_ = 1.0;
+    QFont font_;
+    Colour back_ = RGB(255, 255, 255);
+    Colour fore_ = RGB(0, 0, 0);
+    double sx1_ = 0, sy1_ = 0, sx2_ = 1, sy2_ = 1;  // user corners
+    int width_ = 1;
+    float current_x_ = 0, current_y_ = 0;
+};
+
+}  // namespace velantra
