@@ -23,29 +23,18 @@ struct Scene {
 
     // Derived by parametr; keeps its value while nmax equals nmin.
     double n_otn_inv = 0.0;  // nmin / (nmax - nmin)
-    double sin_ap = 0.0;
-    float tan_ap = 0;
-    double a_p = 0.0;
 
     // The plot frame, set by minmax.
     std::int16_t Xmin = 0, Xmax = 0, Ymin = 0, Ymax = 0;
 
-    // Private to axes.
-    int grid_nx = 0;
-    double grid_dx = 0.0;
-    std::int16_t grid_ny = 0;
-    float grid_dy = 0;
-    double arrow_dx = 0.0;
-    float arrow_dy = 0;
-
-    // Private to vertex.
+    // Where the path runs level, set by vertex.
     double X90 = 0.0, Y90 = 0.0;
 };
 
 // The start-up values: X0 2.5, Yo 0.6, a0 45 (integer), n1 1.000292, nmin 1.3333, nmax 1.4f.
 void Form_Load(Scene& scene);
 
-// The conversion of the angle input: single(a0 × 3.1415926535 / 180) of the angle
+// The conversion of the angle input: single(a0 × kPi / 180) of the angle
 // reduced to (-180, 180].
 float angle_rad(double a0_degrees);
 

@@ -21,26 +21,50 @@ struct DrawCall {
 
 class RecordingSurface : public Surface {
   public:
+    using Kind = DrawCall::Kind;
     std::vector<DrawCall> calls;
 
-    void Scale(float x1, float y1, float x2, float y2) override;
-    void Cls() override;
-    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
-    void Box(float x1, float y1, float x2, float y2, Colour colour) override;
-    void PSet(float x, float y) override;
-    void Circle(float x, float y, float radius, Colour colour) override;
+    void Scale(float x1, float y1, float x2, float y2) override {
+        record(Kind::Scale, x1, y1, x2, y2);
+    }
+    void Cls() override { record(Kind::Cls); }
+    void Line(float x1, float y1, float x2, float y2, Colour colour) override {
+        record(Kind::Line, x1, y1, x2, y2).colour = colour;
+    }
+    void Box(float x1, float y1, float x2, float y2, Colour colour) override {
+        record(Kind::Box, x1, y1, x2, y2).colour = colour;
+    }
+    void PSet(float x, float y) override {
+        current_x_ = x;
+        current_y_ = y;
+        record(Kind::PSet, x, y);
+    }
+    void Circle(float x, float y, float radius, Colour colour) override {
+        DrawCall& c = record(Kind::Circle, x, y);
+        c.radius = radius;
+        c.colour = colour;
+    }
     int DrawWidth() const override { return width_; }
-    void setDrawWidth(int pixels) override;
-    void setCurrentX(float x) override;
-    void setCurrentY(float y) override;
-    void Print(const std::string& text) override;
+    void setDrawWidth(int pixels) override {
+        width_ = pixels;
+        record(Kind::SetWidth);
+    }
+    void setCurrentX(float x) override {
+        current_x_ = x;
+        record(Kind::CurrentX);
+    }
+    void setCurrentY(float y) override {
+        current_y_ = y;
+        record(Kind::CurrentY);
+    }
+    void Print(const std::string& text) override { record(Kind::Print).text = text; }
 
     // The recorded calls of one kind, in order.
-    std::vector<DrawCall> of(DrawCall::Kind kind) const;
+    std::vector<DrawCall> of(Kind kind) const;
 
   private:
-    // Lines and filled boxes record the same two corners and colour.
-    void record_segment(DrawCall::Kind kind, float x1, float y1, float x2, float y2, Colour colour);
+    // Appends a call with the pen width and current position in force.
+    DrawCall& record(Kind kind, float x1 = 0, float y1 = 0, float x2 = 0, float y2 = 0);
 
     int width_ = 1;
     float current_x_ = 0, current_y_ = 0;
