@@ -31,7 +31,7 @@ double typed(fuzz::Reader& in, double previous) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Reader in(data, size);
-    RecordingSurface surface;
+    testing::RecordingSurface surface;
     testing::RecordingDisplay display;
     Simulation sim(surface, display);
     Scene& s = sim.scene;
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const int chords = testing::chords(surface.calls);
     FUZZ_CHECK(chords <= 1200, scene + ": " + std::to_string(chords) + " chords");
-    for (const DrawCall& c : surface.calls) {
+    for (const testing::DrawCall& c : surface.calls) {
         FUZZ_CHECK(testing::finite(c),
                    scene + ": a call of kind " + std::to_string(static_cast<int>(c.kind)) + " at " +
                        show(c.x1) + "," + show(c.y1) + " " + show(c.x2) + "," + show(c.y2));

@@ -7,14 +7,14 @@
 
 #include "model/constants.h"
 #include "model/simulation.h"
-#include "surface/recording_surface.h"
 #include "tests/support/recording_display.h"
+#include "tests/support/recording_surface.h"
 
 using velantra::kXmax, velantra::kXmin, velantra::kYmax, velantra::kYmin;
 
 int main(int argc, char** argv) {
     const double angle = argc > 1 ? std::atof(argv[1]) : 45.0;
-    velantra::RecordingSurface surface;
+    velantra::testing::RecordingSurface surface;
     velantra::testing::RecordingDisplay display;
     velantra::Simulation sim(surface, display);
     velantra::Form_Load(sim.scene);
@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
     sim.draw_frame();
     surface.calls.clear();
     sim.raschet();
-    for (const velantra::DrawCall& c : surface.of(velantra::DrawCall::Kind::Line)) {
+    for (const velantra::testing::DrawCall& c :
+         surface.of(velantra::testing::DrawCall::Kind::Line)) {
         if (c.colour != velantra::kRay) continue;
         const double x = (c.x1 + c.x2) / 2.0, y = (c.y1 + c.y2) / 2.0;
         if (x < kXmin || x > kXmax || y < kYmin || y > kYmax) continue;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/constants.h"
-#include "surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 namespace velantra::testing {
 

@@ -8,8 +8,8 @@
 
 #include "model/constants.h"
 #include "model/simulation.h"
-#include "surface/recording_surface.h"
 #include "tests/support/recording_display.h"
+#include "tests/support/recording_surface.h"
 
 namespace velantra::testing {
 

@@ -1,8 +1,8 @@
-#include "surface/recording_surface.h"
+#include "tests/support/recording_surface.h"
 
 #include <algorithm>
 
-namespace velantra {
+namespace velantra::testing {
 
 DrawCall& RecordingSurface::record(Kind kind, float x1, float y1, float x2, float y2) {
     DrawCall call;
@@ -24,4 +24,4 @@ std::vector<DrawCall> RecordingSurface::of(Kind kind) const {
     return out;
 }
 
-}  // namespace velantra
+}  // namespace velantra::testing

@@ -6,7 +6,7 @@
 
 #include "surface/surface.h"
 
-namespace velantra {
+namespace velantra::testing {
 
 struct DrawCall {
     enum class Kind { Scale, Cls, Line, Box, PSet, Circle, SetWidth, CurrentX, CurrentY, Print };
@@ -70,4 +70,4 @@ class RecordingSurface : public Surface {
     float current_x_ = 0, current_y_ = 0;
 };
 
-}  // namespace velantra
+}  // namespace velantra::testing
