@@ -17,7 +17,7 @@ Simulation::Walk Simulation::walk_from(double xs, double ys, double sin_theta, d
 
 // Chords from the previous point until the bottom edge (the loop's test), the boundary,
 // the right edge or the left edge, tested in that order after each chord.
-Simulation::WalkEnd Simulation::walk(Walk& w) {
+bool Simulation::walk(Walk& w) {
     const double P = scene.n_otn_inv;
     while (w.y < 1) {
         w.x = w.xp + w.dx;
@@ -26,16 +26,16 @@ Simulation::WalkEnd Simulation::walk(Walk& w) {
                       std::pow(std::cos(w.theta / 2), 2) * std::exp(u)) -
               P;
         // A point without a finite single-precision value ends the walk undrawn.
-        if (!segment(w.xp, static_cast<double>(w.yp), w.x, w.y, kRay)) return WalkEnd::NoValue;
+        if (!segment(w.xp, static_cast<double>(w.yp), w.x, w.y, kRay)) return false;
         w.chord_dx = w.x - w.xp;
         w.chord_dy = w.y - static_cast<double>(w.yp);
         w.xp = w.x;
         w.yp = static_cast<float>(w.y);
-        if (w.y < 0) return WalkEnd::Boundary;
-        if (w.x > kXmax) return WalkEnd::Side;
-        if (w.x < kXmin) return WalkEnd::Side;
+        if (w.y < 0) return true;
+        if (w.x > kXmax) return false;
+        if (w.x < kXmin) return false;
     }
-    return WalkEnd::Bottom;
+    return false;
 }
 
 void Simulation::curve_entry() {
@@ -48,7 +48,7 @@ void Simulation::curve_entry() {
         segment(w.xp, static_cast<double>(w.yp), w.xp, kYmax, kRay);
         return;
     }
-    if (walk(w) != WalkEnd::Boundary) return;
+    if (!walk(w)) return;
     // Back at the boundary: the second point repeats the first; the width stays 1.
     normal(w.x, After::Ends);
     display_.message(
@@ -73,7 +73,7 @@ void Simulation::curve_start() {
         segment(s.X0, s.Yo, s.X0, kYmax, kRay);
         return;
     }
-    if (walk(w) == WalkEnd::Boundary) curve_exit(w);
+    if (walk(w)) curve_exit(w);
 }
 
 // Leaving through the boundary: refracted ray up, or total internal reflection, and the
@@ -110,7 +110,7 @@ void Simulation::curve_exit(const Walk& up) {
     double dx = up.dx;
     if (!std::isinf(tg_g)) dx = tg_g > 0 ? -kStep : kStep;
     Walk down = walk_from(up.x, up.y, sin_g, static_cast<double>(g_rad), dx);
-    if (walk(down) == WalkEnd::Boundary)
+    if (walk(down))
         display_.message("Отражённый в нижнюю среду луч симметричен падающему", "Информация");
 }
 

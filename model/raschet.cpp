@@ -39,25 +39,25 @@ void Simulation::raschet() {
         r.X1 = s.X0 + (r.Y1 - s.Yo) * tan_a;
         segment(s.X0, s.Yo, r.X1, r.Y1, kRay);
         normal(r.X1, After::GoesOn);
-        r.Y3 = -1.0f;
-        r.X3 = r.X1 + ((static_cast<double>(r.Y3) - r.Y1) * (-1)) * tan_a;
-        segment(r.X1, r.Y1, r.X3, r.Y3, kRay);
+        const float Y3 = -1.0f;
+        const double X3 = r.X1 + ((static_cast<double>(Y3) - r.Y1) * (-1)) * tan_a;
+        segment(r.X1, r.Y1, X3, Y3, kRay);
 
         // Snell's law into the top of the lower medium: n1·sin(a0) = nmin·sin(beta).
-        r.sin_beta = (s.n1 / s.nmin) * sin_a;
+        const double sin_beta = (s.n1 / s.nmin) * sin_a;
         // n1 >= nmin can be left by a reset entry: a sine of 1 or more (or none at all)
         // is total reflection, and nothing enters the lower medium.
-        if (!(std::fabs(r.sin_beta) < 1)) {
+        if (!(std::fabs(sin_beta) < 1)) {
             show_beta(90);
             return;
         }
-        r.tg_beta = r.sin_beta / std::sqrt(1 - std::pow(r.sin_beta, 2));
-        r.beta_rad = static_cast<float>(std::atan(r.tg_beta));
+        const double tg_beta = sin_beta / std::sqrt(1 - std::pow(sin_beta, 2));
+        r.beta_rad = static_cast<float>(std::atan(tg_beta));
         r.beta = static_cast<double>(r.beta_rad) * 180 / kPi;
         show_beta(r.beta);
         r.Y2 = kYmax;
         if (homogeneous) {
-            r.X2 = r.X1 + (r.Y2 - r.Y1) * r.tg_beta;
+            r.X2 = r.X1 + (r.Y2 - r.Y1) * tg_beta;
             segment(r.X1, r.Y1, r.X2, r.Y2, kRay);
             return;
         }
@@ -77,20 +77,20 @@ void Simulation::raschet() {
             r.X1 = s.X0 + (r.Y1 - s.Yo) * tan_a;
             segment(s.X0, s.Yo, r.X1, r.Y1, kRay);
             normal(r.X1, After::GoesOn);
-            r.Y3 = 1.0f;
-            r.X3 = r.X1 + ((static_cast<double>(r.Y3) - r.Y1) * (-1)) * tan_a;
-            segment(r.X1, r.Y1, r.X3, r.Y3, kRay);
+            const float Y3 = 1.0f;
+            const double X3 = r.X1 + ((static_cast<double>(Y3) - r.Y1) * (-1)) * tan_a;
+            segment(r.X1, r.Y1, X3, Y3, kRay);
             // Going up the sine changes sign, so the refracted leg keeps the ray's side.
-            r.sin_beta = (-s.nmin / s.n1) * sin_a;
-            if (!(std::fabs(r.sin_beta) < 1)) {
+            const double sin_beta = (-s.nmin / s.n1) * sin_a;
+            if (!(std::fabs(sin_beta) < 1)) {
                 show_beta(90);
                 return;
             }
-            r.tg_beta = r.sin_beta / std::sqrt(1 - std::pow(r.sin_beta, 2));
-            r.beta = std::atan(r.tg_beta) * 180 / kPi;
+            const double tg_beta = sin_beta / std::sqrt(1 - std::pow(sin_beta, 2));
+            r.beta = std::atan(tg_beta) * 180 / kPi;
             show_beta(r.beta);
             r.Y2 = kYmin;
-            r.X2 = r.X1 + (r.Y2 - r.Y1) * r.tg_beta;
+            r.X2 = r.X1 + (r.Y2 - r.Y1) * tg_beta;
             segment(r.X1, r.Y1, r.X2, r.Y2, kRay);
             return;
         }

@@ -32,11 +32,11 @@ class Simulation {
     void raschet();
 
   private:
-    // The run's working values, shared between the run and the curved path.
+    // The run's working values that the curved path shares: the first boundary point, the
+    // refracted angle there, and the refracted leg (reused at the exit point).
     struct Run {
-        double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, X3 = 0;
-        float Y3 = 0;
-        double sin_beta = 0, tg_beta = 0, beta = 0;
+        double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+        double beta = 0;
         float beta_rad = 0;
     };
     // One walk along the path through (xs, ys) at angle theta, in chords kStep apart.
@@ -47,7 +47,6 @@ class Simulation {
         double x, y;
         double chord_dx = 0, chord_dy = 0;  // the last chord, from the single-precision yp
     };
-    enum class WalkEnd { Bottom, Side, Boundary, NoValue };
     // After a normal the ray goes on at width 2, unless the run ends there at width 1.
     enum class After { GoesOn, Ends };
 
@@ -59,7 +58,8 @@ class Simulation {
     void curve_start();
     void curve_exit(const Walk& up);
     Walk walk_from(double xs, double ys, double sin_theta, double theta, double dx) const;
-    WalkEnd walk(Walk& w);
+    // True when the walk came back up through the boundary.
+    bool walk(Walk& w);
     // A segment handed to the surface in single precision, or nothing when an end has no
     // finite single-precision value.
     bool segment(double x1, double y1, double x2, double y2, Colour colour);
