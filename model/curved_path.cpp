@@ -19,7 +19,7 @@ Simulation::Walk Simulation::walk_from(double xs, double ys, double sin_theta, d
 // the right edge or the left edge, tested in that order after each chord.
 bool Simulation::walk(Walk& w) {
     const double P = scene.n_otn_inv;
-    while (w.y < 1) {
+    while (w.y < kYmax) {
         w.x = w.xp + w.dx;
         const double u = ((w.x - w.xs) / w.Yc) / w.sin_theta;
         w.y = w.Yc * (std::pow(std::sin(w.theta / 2), 2) * std::exp(-u) +

@@ -16,7 +16,7 @@ struct Scene {
     double X0 = 0.0;    // x of the ray's start
     double Yo = 0.0;    // y of the ray's start (positive: inside the lower medium)
     Number a0;          // start angle, degrees
-    float a0rad = 0;    // a0 in radians, set by the angle input
+    float a0rad = 0;    // a0 in radians, set with a0 by Simulation::set_angle
     double n1 = 0.0;    // upper medium
     double nmin = 0.0;  // lower medium at y = 0
     float nmax = 0;     // lower medium at y = 1
