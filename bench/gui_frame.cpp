@@ -1,35 +1,50 @@
-// One frame of the picture as every redraw pass makes it: clear, plot edges and the axes
-// with their grid, labels and the shaded lower medium, into the raster surface at the
-// picture's size in the 860 × 306 window.
+// Drawing into the raster surface at the picture's size in the 860 × 306 window: one frame
+// as every redraw pass makes it (the medium lines, clearing, plot edges and the axes with
+// their grid, labels and shaded lower medium), and the longest walk drawn over a frame.
 
 #include <benchmark/benchmark.h>
 
-#include "bench/qt_app.h"
-#include "bench/quiet_display.h"
-#include "model/simulation.h"
+#include "bench/scene.h"
 #include "platform/fonts.h"
 #include "surface/raster_surface.h"
+#include "tests/support/first_app.h"
+#include "tests/support/recording_display.h"
 
 namespace {
 
 using namespace velantra;
 
-void BM_Frame(benchmark::State& state) {
-    bench_app();  // text on the image needs the font machinery
+// Text on the image needs the font machinery.
+struct Picture {
+    Picture() {
+        testing::first_app();
+        surface.resize(698, 247);
+        surface.setFont(sans_font());
+    }
     RasterSurface surface;
-    surface.resize(698, 247);
-    surface.setFont(sans_font());
-    NullDisplay display;
-    Simulation sim(surface, display);
-    Form_Load(sim.scene);
-    sim.parametr();
+    testing::RecordingDisplay display;
+    Simulation sim{surface, display};
+};
+
+void BM_Frame(benchmark::State& state) {
+    Picture p;
+    Form_Load(p.sim.scene);
     for (auto _ : state) {
-        surface.Cls();
-        sim.minmax();
-        sim.axes();
-        benchmark::DoNotOptimize(surface.image().constBits());
+        p.sim.draw_frame();
+        benchmark::DoNotOptimize(p.surface.image().constBits());
     }
 }
 BENCHMARK(BM_Frame)->Unit(benchmark::kMicrosecond);
+
+// The level start of the null-surface benchmark, its 600-odd chords rasterised.
+void BM_RunLongestRaster(benchmark::State& state) {
+    Picture p;
+    set_scene(p.sim, 0.0, 0.5, 90, 1.3333f);
+    for (auto _ : state) {
+        p.sim.raschet();
+        benchmark::DoNotOptimize(p.surface.image().constBits());
+    }
+}
+BENCHMARK(BM_RunLongestRaster)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -10,39 +10,20 @@
 #include <QLineEdit>
 #include <memory>
 
-#include "bench/qt_app.h"
-#include "platform/launcher.h"
-#include "platform/message_box.h"
-#include "platform/tone.h"
+#include "tests/support/fakes.h"
+#include "tests/support/first_app.h"
 #include "window/form1.h"
 #include "window/picture_box.h"
 
 namespace {
 
-class SilentBox : public velantra::MessageBox {
-  public:
-    velantra::Answer show(const QString&, const QString&, velantra::Buttons) override {
-        return velantra::Answer::Yes;
-    }
-};
-class SilentTone : public velantra::Tone {
-  public:
-    void play(int, std::int32_t) override {}
-};
-class NoLauncher : public velantra::Launcher {
-  public:
-    void open_document(const QString&) override {}
-    bool program_exists(const QString&) const override { return false; }
-    void start_detached(const QString&, const QStringList&) override {}
-};
-
 struct Shown {
-    SilentBox box;
-    SilentTone tone;
-    NoLauncher launcher;
+    velantra::testing::FakeBox box;
+    velantra::testing::FakeTone tone;
+    velantra::testing::FakeLauncher launcher;
     std::unique_ptr<velantra::Form1> form;
     Shown() {
-        velantra::bench_app();
+        velantra::testing::first_app();
         form = std::make_unique<velantra::Form1>(box, tone, launcher);
         form->show();
         QElapsedTimer waited;
@@ -85,7 +66,7 @@ void BM_ResizePass(benchmark::State& state) {
 BENCHMARK(BM_ResizePass)->Unit(benchmark::kMicrosecond);
 
 void BM_ConstructShowFirstFrame(benchmark::State& state) {
-    velantra::bench_app();
+    velantra::testing::first_app();
     for (auto _ : state) {
         Shown shown;
         benchmark::DoNotOptimize(shown.form->picture_box()->paints());

@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/quiet_display.h"
-#include "model/simulation.h"
+#include "bench/scene.h"
+#include "tests/support/recording_display.h"
 
 namespace {
 
@@ -31,22 +31,16 @@ class NullSurface : public Surface {
 
 void run(benchmark::State& state, double X0, double Yo, double a0, float nmax) {
     NullSurface surface;
-    NullDisplay display;
+    testing::RecordingDisplay display;
     Simulation sim(surface, display);
-    Form_Load(sim.scene);
-    sim.scene.X0 = X0;
-    sim.scene.Yo = Yo;
-    sim.scene.nmax = nmax;
-    sim.scene.a0 = Number::real(a0);
-    sim.scene.a0rad = angle_rad(a0);
-    sim.parametr();
-    sim.minmax();
-    sim.axes();
+    set_scene(sim, X0, Yo, a0, nmax);
+    surface.lines = 0;
     for (auto _ : state) {
         sim.raschet();
         benchmark::DoNotOptimize(surface.lines);
     }
-    state.counters["chords"] = sim.run().chords;
+    state.counters["lines"] =
+        benchmark::Counter(static_cast<double>(surface.lines), benchmark::Counter::kAvgIterations);
 }
 
 void BM_RunStartUp(benchmark::State& s) { run(s, 2.5, 0.6, 45, 1.4f); }

@@ -13,16 +13,11 @@
 using velantra::format_fixed;
 using velantra::Number;
 using velantra::numstr;
+using velantra::fuzz::show;
 
 namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-std::string show(double v) {
-    char b[64];
-    std::snprintf(b, sizeof b, "%.17g", v);
-    return b;
-}
 
 // Separators a region may use: one byte, two bytes and a non-breaking space.
 constexpr std::string_view kSeparators[] = {".", ",", "\xd9\xab", "\xc2\xa0"};

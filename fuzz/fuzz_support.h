@@ -23,6 +23,13 @@ namespace velantra::fuzz {
     std::abort();
 }
 
+// A double in full, for a failure message.
+inline std::string show(double v) {
+    char b[64];
+    std::snprintf(b, sizeof b, "%.17g", v);
+    return b;
+}
+
 // Bytes taken in order; past the end every read gives zeros, so any input is complete.
 class Reader {
   public:

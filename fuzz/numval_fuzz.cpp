@@ -13,6 +13,7 @@
 
 using velantra::numstr;
 using velantra::numval;
+using velantra::fuzz::show;
 
 namespace {
 
@@ -37,12 +38,6 @@ int significant_digits(std::string_view text) {
     const auto first = digits.find_first_not_of('0');
     if (first == std::string::npos) return 0;
     return static_cast<int>(digits.find_last_not_of('0') - first + 1);
-}
-
-std::string show(double v) {
-    char b[64];
-    std::snprintf(b, sizeof b, "%.17g", v);
-    return b;
 }
 
 void double_round_trip(double v, bool exact) {

@@ -2,8 +2,6 @@
 // surface: every coordinate drawn is finite, a walk stays within 1,200 chords and no
 // caption or printed figure shows "nan" or "inf".
 
-#include <algorithm>
-#include <cctype>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -12,18 +10,13 @@
 #include "fuzz/fuzz_support.h"
 #include "model/format.h"
 #include "model/simulation.h"
-#include "surface/recording_surface.h"
+#include "tests/support/checks.h"
 #include "tests/support/recording_display.h"
 
 using namespace velantra;
+using fuzz::show;
 
 namespace {
-
-std::string show(double v) {
-    char b[64];
-    std::snprintf(b, sizeof b, "%.17g", v);
-    return b;
-}
 
 // A number as a box would take it: typed text read by numval, or any finite double.
 double typed(fuzz::Reader& in, double previous) {
@@ -34,22 +27,15 @@ double typed(fuzz::Reader& in, double previous) {
     return numval(in.text(24)).value_or(previous);
 }
 
-bool no_nan_or_inf(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text.find("nan") == std::string::npos && text.find("inf") == std::string::npos;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Reader in(data, size);
-    RecordingSurface surface;
+    testing::RecordingSurface surface;
     testing::RecordingDisplay display;
     Simulation sim(surface, display);
     Scene& s = sim.scene;
     Form_Load(s);
-    s.a0rad = angle_rad(s.a0);
 
     // The indices: n1 below nmin, or a rejected entry's replacement that leaves n1 >= nmin.
     s.n1 = typed(in, s.n1);
@@ -68,34 +54,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     s.Yo = (static_cast<int>(in.raw<std::uint16_t>() % 201) - 100) * 0.01;
     // The angle: the scroll bar's integer, or a typed number.
     if (in.byte() & 1) {
-        s.a0 = Number::integer(static_cast<std::int16_t>(in.raw<std::uint16_t>() % 361 - 180));
+        sim.set_angle(
+            Number::integer(static_cast<std::int16_t>(in.raw<std::uint16_t>() % 361 - 180)));
     } else {
-        s.a0 = Number::real(typed(in, s.a0.value()));
+        sim.set_angle(Number::real(typed(in, s.a0.value())));
     }
-    s.a0rad = angle_rad(s.a0.value());
     sim.decimal_separator = (in.byte() & 1) ? "," : ".";
 
     const std::string scene = "n1=" + show(s.n1) + " nmin=" + show(s.nmin) +
                               " nmax=" + show(static_cast<double>(s.nmax)) + " X0=" + show(s.X0) +
                               " Yo=" + show(s.Yo) + " a0=" + show(s.a0.value());
-    sim.parametr();
-    surface.Cls();
-    sim.minmax();
-    sim.axes();
+    sim.draw_frame();
     sim.raschet();
 
-    FUZZ_CHECK(sim.run().chords <= 1200,
-               scene + ": " + std::to_string(sim.run().chords) + " chords");
-    for (const DrawCall& c : surface.calls) {
-        FUZZ_CHECK(std::isfinite(c.x1) && std::isfinite(c.y1) && std::isfinite(c.x2) &&
-                       std::isfinite(c.y2) && std::isfinite(c.radius) &&
-                       std::isfinite(c.current_x) && std::isfinite(c.current_y),
+    const int chords = testing::chords(surface.calls);
+    FUZZ_CHECK(chords <= 1200, scene + ": " + std::to_string(chords) + " chords");
+    for (const testing::DrawCall& c : surface.calls) {
+        FUZZ_CHECK(testing::finite(c),
                    scene + ": a call of kind " + std::to_string(static_cast<int>(c.kind)) + " at " +
                        show(c.x1) + "," + show(c.y1) + " " + show(c.x2) + "," + show(c.y2));
-        FUZZ_CHECK(no_nan_or_inf(c.text), scene + ": printed \"" + c.text + "\"");
+        FUZZ_CHECK(testing::free_of_nan_inf(c.text), scene + ": printed \"" + c.text + "\"");
     }
     for (const auto& [label, caption] : display.captions)
-        FUZZ_CHECK(no_nan_or_inf(caption), scene + ": caption \"" + caption + "\"");
+        FUZZ_CHECK(testing::free_of_nan_inf(caption), scene + ": caption \"" + caption + "\"");
     for (const auto& [left, top] : display.shape1_moves)
         FUZZ_CHECK(std::isfinite(left) && std::isfinite(top), scene + ": Shape1 moved off");
     return 0;

@@ -15,9 +15,12 @@
 
 #include "fuzz/fuzz_support.h"
 #include "model/format.h"
-#include "tests/window/fakes.h"
+#include "tests/support/fakes.h"
+#include "tests/support/first_app.h"
+#include "window/form1.h"
 
 using namespace velantra;
+using fuzz::show;
 
 namespace {
 
@@ -33,11 +36,7 @@ struct Window {
 
 Window& window() {
     static Window* w = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "typing_fuzz";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
+        testing::first_app();
         auto* made = new Window;
         made->form = std::make_unique<Form1>(made->box, made->tone, made->launcher);
         made->form->show();
@@ -128,12 +127,6 @@ std::string act(fuzz::Reader& in, QLineEdit* box, QPushButton* run) {
     const std::string_view t = in.text(24);
     box->insert(QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size())));
     return "paste \"" + std::string(t) + "\"";
-}
-
-std::string show(double v) {
-    char b[64];
-    std::snprintf(b, sizeof b, "%.17g", v);
-    return b;
 }
 
 }  // namespace

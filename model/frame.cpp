@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "model/constants.h"
 #include "model/format.h"
 #include "model/simulation.h"
 
@@ -18,15 +19,15 @@ void Simulation::draw_frame() {
 }
 
 void Simulation::minmax() {
-    scene.Ymax = 1;
-    scene.Ymin = -1;
-    scene.Xmin = 0;
-    scene.Xmax = 6;
+    scene.Ymax = kYmax;
+    scene.Ymin = kYmin;
+    scene.Xmin = kXmin;
+    scene.Xmax = kXmax;
     picture_.Scale(scene.Xmin, scene.Ymin, scene.Xmax, scene.Ymax);
 }
 
 void Simulation::axes() {
-    Scene& s = scene;
+    const Scene& s = scene;
     const double nmax = static_cast<double>(s.nmax);
 
     // The lower medium in 100 strips, deeper cyan toward the denser end.
@@ -34,39 +35,38 @@ void Simulation::axes() {
         const float top = static_cast<float>(0.01 * i);
         const float bottom = static_cast<float>(0.01 * (i + 1));
         if (s.nmin > nmax) {
-            picture_.Box(0, top, 6, bottom, RGB(i + 100, 255, 255));
+            picture_.Box(kXmin, top, kXmax, bottom, RGB(i + 100, 255, 255));
         } else if (s.nmin < nmax) {
-            picture_.Box(0, top, 6, bottom, RGB(200 - i, 255, 255));
+            picture_.Box(kXmin, top, kXmax, bottom, RGB(200 - i, 255, 255));
         } else {
-            picture_.Box(0, 0, 6, 1, RGB(200, 255, 255));
+            picture_.Box(kXmin, 0, kXmax, kYmax, RGB(200, 255, 255));
         }
     }
 
-    s.grid_nx = 2 * s.Xmax;
-    s.grid_dx = static_cast<double>(s.Xmax - s.Xmin) / s.grid_nx;
-    s.grid_ny = static_cast<std::int16_t>(std::nearbyint(4.0 * s.Ymax));
-    s.grid_dy = static_cast<float>(static_cast<double>(s.Ymax - s.Ymin) / s.grid_ny);
+    const int grid_nx = 2 * s.Xmax;
+    const double grid_dx = static_cast<double>(s.Xmax - s.Xmin) / grid_nx;
+    const auto grid_ny = static_cast<std::int16_t>(std::nearbyint(4.0 * s.Ymax));
+    const auto grid_dy = static_cast<float>(static_cast<double>(s.Ymax - s.Ymin) / grid_ny);
 
     picture_.setDrawWidth(1);
-    const Colour grid = RGB(128, 255, 128);
-    for (int i = 1; i <= s.grid_nx - 1; ++i) {
-        const double x = i * s.grid_dx;
-        picture_.Line(static_cast<float>(x), s.Ymax, static_cast<float>(x), s.Ymin, grid);
+    for (int i = 1; i <= grid_nx - 1; ++i) {
+        const double x = i * grid_dx;
+        picture_.Line(static_cast<float>(x), s.Ymax, static_cast<float>(x), s.Ymin, kGrid);
         picture_.PSet(static_cast<float>(x), static_cast<float>(-0.11 * s.Ymax));
         picture_.Print(format_fixed(x, 2, decimal_separator));
     }
-    const double half = s.grid_ny / 2.0;
+    const double half = grid_ny / 2.0;
     // An odd grid puts the lines on half-integers of the cell, so the counter is a double.
     // NOLINTNEXTLINE(clang-analyzer-security.FloatLoopCounter)
     for (double j = -half + 1; j <= half - 1; j += 1) {
-        const double y = j * static_cast<double>(s.grid_dy);
-        picture_.Line(s.Xmin, static_cast<float>(y), s.Xmax, static_cast<float>(y), grid);
+        const double y = j * static_cast<double>(grid_dy);
+        picture_.Line(s.Xmin, static_cast<float>(y), s.Xmax, static_cast<float>(y), kGrid);
         picture_.PSet(static_cast<float>(0.01 * (s.Xmax - s.Xmin)), static_cast<float>(y));
         picture_.Print(format_fixed(y, 2, decimal_separator));
     }
 
-    picture_.Line(0, s.Ymax, 0, s.Ymin, RGB(0, 0, 0));
-    picture_.Line(s.Xmin, 0, s.Xmax, 0, RGB(0, 0, 0));
+    picture_.Line(0, s.Ymax, 0, s.Ymin, kBlack);
+    picture_.Line(s.Xmin, 0, s.Xmax, 0, kBlack);
 
     picture_.setCurrentX(static_cast<float>(0.01 * (s.Xmax - s.Xmin)));
     picture_.setCurrentY(static_cast<float>(0.9 * s.Ymax));
@@ -79,11 +79,11 @@ void Simulation::axes() {
     display_.move_shape1(s.X0 - display_.shape1_width() / 2, s.Yo - display_.shape1_height() / 2);
 
     // a0rad comes from the reduced angle, so the marker points the way the run goes.
-    s.arrow_dx = std::sin(static_cast<double>(s.a0rad)) / 2;
-    s.arrow_dy = static_cast<float>(std::cos(static_cast<double>(s.a0rad)) / 2);
+    const double arrow_dx = std::sin(static_cast<double>(s.a0rad)) / 2;
+    const auto arrow_dy = static_cast<float>(std::cos(static_cast<double>(s.a0rad)) / 2);
     picture_.Line(static_cast<float>(s.X0), static_cast<float>(s.Yo),
-                  static_cast<float>(s.X0 + s.arrow_dx),
-                  static_cast<float>(s.Yo + static_cast<double>(s.arrow_dy)), RGB(243, 130, 54));
+                  static_cast<float>(s.X0 + arrow_dx),
+                  static_cast<float>(s.Yo + static_cast<double>(arrow_dy)), kArrow);
     picture_.PSet(static_cast<float>(s.X0), static_cast<float>(s.Yo));
 }
 

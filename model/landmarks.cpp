@@ -5,12 +5,6 @@
 
 namespace velantra {
 
-namespace {
-
-bool drawable(double v) { return std::isfinite(v) && std::isfinite(static_cast<float>(v)); }
-
-}  // namespace
-
 // The path through (x, y) is u = |k|·cosh((x − X90)/k) with u = y + n_otn_inv and
 // k = u0·sin(angle): the vertex is where the ray runs horizontally.
 void Simulation::vertex(double x, double y, float& angle) {
@@ -22,10 +16,7 @@ void Simulation::vertex(double x, double y, float& angle) {
     picture_.setDrawWidth(2);
     scene.X90 = x + u0 * std::sin(a) * std::log(std::tan(std::fabs(a) / 2));
     scene.Y90 = u0 * std::fabs(std::sin(a)) - P;
-    if (drawable(scene.X90) && drawable(scene.Y90)) {
-        picture_.Circle(static_cast<float>(scene.X90), static_cast<float>(scene.Y90), 0.02f,
-                        RGB(255, 0, 0));
-    }
+    mark(scene.X90, scene.Y90);
     // A value without a finite figure shows as a dash.
     display_.set_caption(ResultLabel::Label13,
                          "X90,Y90=" + format_fixed(scene.X90, 2, decimal_separator) + ", " +
@@ -53,8 +44,8 @@ void Simulation::crossings(double x, double y, float& angle) {
     display_.set_visible(ResultLabel::Label14, true);
     const auto width = static_cast<std::int16_t>(picture_.DrawWidth());
     picture_.setDrawWidth(2);
-    if (drawable(X01)) picture_.Circle(static_cast<float>(X01), 0, 0.02f, RGB(255, 0, 0));
-    if (drawable(X02)) picture_.Circle(static_cast<float>(X02), 0, 0.02f, RGB(255, 0, 0));
+    mark(X01, 0);
+    mark(X02, 0);
     display_.set_caption(ResultLabel::Label14,
                          "X01,X02=" + format_fixed(X01, 2, decimal_separator) + ", " +
                              format_fixed(X02, 2, decimal_separator));

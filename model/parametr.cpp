@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "model/constants.h"
 #include "model/format.h"
 #include "model/simulation.h"
 
@@ -19,18 +20,18 @@ void Simulation::parametr() {
     if (s.Yo > 0) {
         const double ratio = s.n1 / s.nmin;
         // Without a critical angle (|n1/nmin| >= 1, or no ratio at all) the line stays blank
-        // and hidden, and tan_ap and a_p keep their values.
+        // and hidden.
         if (!(std::fabs(ratio) < 1.0)) {
             display_.set_caption(ResultLabel::Label9, "  ");
             return;
         }
         display_.set_visible(ResultLabel::Label9, true);
-        s.sin_ap = ratio;
-        s.tan_ap = static_cast<float>(s.sin_ap / std::sqrt(1.0 - std::pow(s.sin_ap, 2)));
-        s.a_p = std::atan(static_cast<double>(s.tan_ap)) * 180.0 / 3.1415926535;
+        const double sin_ap = ratio;
+        const auto tan_ap = static_cast<float>(sin_ap / std::sqrt(1.0 - std::pow(sin_ap, 2)));
+        const double a_p = std::atan(static_cast<double>(tan_ap)) * 180.0 / kPi;
         display_.set_caption(ResultLabel::Label9,
-                             "a_p=" + format_fixed(s.a_p, 3, decimal_separator) + "(" +
-                                 format_fixed(180.0 - s.a_p, 3, decimal_separator) + ")");
+                             "a_p=" + format_fixed(a_p, 3, decimal_separator) + "(" +
+                                 format_fixed(180.0 - a_p, 3, decimal_separator) + ")");
     } else {
         display_.set_caption(ResultLabel::Label9, "  ");
     }

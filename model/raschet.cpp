@@ -1,34 +1,26 @@
 #include <cmath>
 
-#include "model/format.h"
+#include "model/constants.h"
 #include "model/simulation.h"
 
 namespace velantra {
 
-namespace {
-constexpr Colour kRay = RGB(255, 0, 0);
-constexpr double kPi = 3.1415926535;
-}  // namespace
-
-bool Simulation::segment(double x1, double y1, double x2, double y2, Colour colour) {
-    const float fx1 = static_cast<float>(x1), fy1 = static_cast<float>(y1);
-    const float fx2 = static_cast<float>(x2), fy2 = static_cast<float>(y2);
-    if (!std::isfinite(fx1) || !std::isfinite(fy1) || !std::isfinite(fx2) || !std::isfinite(fy2))
-        return false;
-    picture_.Line(fx1, fy1, fx2, fy2, colour);
-    return true;
-}
-
-// The perpendicular to the boundary at x, drawn thin; the ray goes on at width 2.
-void Simulation::normal(double x) {
-    picture_.setDrawWidth(1);
-    segment(x, 0.5, x, -0.5, RGB(0, 0, 0));
+bool Simulation::horizontal_start(double a) {
+    const Scene& s = scene;
+    if (a == 90) {
+        segment(s.X0, s.Yo, kXmax, s.Yo, kRay);
+        return true;
+    }
+    if (a == -90) {
+        segment(s.X0, s.Yo, kXmin, s.Yo, kRay);
+        return true;
+    }
+    return false;
 }
 
 void Simulation::raschet() {
     const Scene& s = scene;
     Run& r = run_;
-    r.chords = 0;
     // Angles typed beyond ±180 take their direction in (-180, 180]; a0rad already does.
     const double a = reduce_angle(s.a0);
     const double tan_a = std::tan(static_cast<double>(s.a0rad));
@@ -36,16 +28,9 @@ void Simulation::raschet() {
     const bool homogeneous = static_cast<double>(s.nmax) == s.nmin;
 
     if (s.Yo < 0) {
-        if (a == 90) {
-            segment(s.X0, s.Yo, 6, s.Yo, kRay);
-            return;
-        }
-        if (a == -90) {
-            segment(s.X0, s.Yo, 0, s.Yo, kRay);
-            return;
-        }
+        if (horizontal_start(a)) return;
         if (a > 90 || a < -90) {
-            r.Y1 = -1;
+            r.Y1 = kYmin;
             r.X1 = s.X0 + (r.Y1 - s.Yo) * tan_a;
             segment(s.X0, s.Yo, r.X1, r.Y1, kRay);
             return;
@@ -53,30 +38,26 @@ void Simulation::raschet() {
         r.Y1 = 0;
         r.X1 = s.X0 + (r.Y1 - s.Yo) * tan_a;
         segment(s.X0, s.Yo, r.X1, r.Y1, kRay);
-        normal(r.X1);
-        picture_.setDrawWidth(2);
-        r.Y3 = -1.0f;
-        r.X3 = r.X1 + ((static_cast<double>(r.Y3) - r.Y1) * (-1)) * tan_a;
-        segment(r.X1, r.Y1, r.X3, r.Y3, kRay);
+        normal(r.X1, After::GoesOn);
+        const float Y3 = -1.0f;
+        const double X3 = r.X1 + ((static_cast<double>(Y3) - r.Y1) * (-1)) * tan_a;
+        segment(r.X1, r.Y1, X3, Y3, kRay);
 
         // Snell's law into the top of the lower medium: n1·sin(a0) = nmin·sin(beta).
-        r.sin_beta = (s.n1 / s.nmin) * sin_a;
+        const double sin_beta = (s.n1 / s.nmin) * sin_a;
         // n1 >= nmin can be left by a reset entry: a sine of 1 or more (or none at all)
         // is total reflection, and nothing enters the lower medium.
-        if (!(std::fabs(r.sin_beta) < 1)) {
-            display_.set_caption(ResultLabel::Label8,
-                                 "|beta|=" + format_fixed(90, 2, decimal_separator) + " ");
+        if (!(std::fabs(sin_beta) < 1)) {
+            show_beta(90);
             return;
         }
-        r.tg_beta = r.sin_beta / std::sqrt(1 - std::pow(r.sin_beta, 2));
-        r.beta_rad = static_cast<float>(std::atan(r.tg_beta));
+        const double tg_beta = sin_beta / std::sqrt(1 - std::pow(sin_beta, 2));
+        r.beta_rad = static_cast<float>(std::atan(tg_beta));
         r.beta = static_cast<double>(r.beta_rad) * 180 / kPi;
-        display_.set_caption(
-            ResultLabel::Label8,
-            "|beta|=" + format_fixed(std::fabs(r.beta), 2, decimal_separator) + " ");
-        r.Y2 = 1;
+        show_beta(r.beta);
+        r.Y2 = kYmax;
         if (homogeneous) {
-            r.X2 = r.X1 + (r.Y2 - r.Y1) * r.tg_beta;
+            r.X2 = r.X1 + (r.Y2 - r.Y1) * tg_beta;
             segment(r.X1, r.Y1, r.X2, r.Y2, kRay);
             return;
         }
@@ -90,41 +71,30 @@ void Simulation::raschet() {
     if (!(s.Yo > 0)) return;  // on the boundary: no run
 
     if (homogeneous) {
-        if (a == 90) {
-            segment(s.X0, s.Yo, 6, s.Yo, kRay);
-            return;
-        }
-        if (a == -90) {
-            segment(s.X0, s.Yo, 0, s.Yo, kRay);
-            return;
-        }
+        if (horizontal_start(a)) return;
         if (a > 90 || a < -90) {
             r.Y1 = 0;
             r.X1 = s.X0 + (r.Y1 - s.Yo) * tan_a;
             segment(s.X0, s.Yo, r.X1, r.Y1, kRay);
-            normal(r.X1);
-            picture_.setDrawWidth(2);
-            r.Y3 = 1.0f;
-            r.X3 = r.X1 + ((static_cast<double>(r.Y3) - r.Y1) * (-1)) * tan_a;
-            segment(r.X1, r.Y1, r.X3, r.Y3, kRay);
+            normal(r.X1, After::GoesOn);
+            const float Y3 = 1.0f;
+            const double X3 = r.X1 + ((static_cast<double>(Y3) - r.Y1) * (-1)) * tan_a;
+            segment(r.X1, r.Y1, X3, Y3, kRay);
             // Going up the sine changes sign, so the refracted leg keeps the ray's side.
-            r.sin_beta = (-s.nmin / s.n1) * sin_a;
-            if (!(std::fabs(r.sin_beta) < 1)) {
-                display_.set_caption(ResultLabel::Label8,
-                                     "|beta|=" + format_fixed(90, 2, decimal_separator) + " ");
+            const double sin_beta = (-s.nmin / s.n1) * sin_a;
+            if (!(std::fabs(sin_beta) < 1)) {
+                show_beta(90);
                 return;
             }
-            r.tg_beta = r.sin_beta / std::sqrt(1 - std::pow(r.sin_beta, 2));
-            r.beta = std::atan(r.tg_beta) * 180 / kPi;
-            display_.set_caption(
-                ResultLabel::Label8,
-                "|beta|=" + format_fixed(std::fabs(r.beta), 2, decimal_separator) + " ");
-            r.Y2 = -1;
-            r.X2 = r.X1 + (r.Y2 - r.Y1) * r.tg_beta;
+            const double tg_beta = sin_beta / std::sqrt(1 - std::pow(sin_beta, 2));
+            r.beta = std::atan(tg_beta) * 180 / kPi;
+            show_beta(r.beta);
+            r.Y2 = kYmin;
+            r.X2 = r.X1 + (r.Y2 - r.Y1) * tg_beta;
             segment(r.X1, r.Y1, r.X2, r.Y2, kRay);
             return;
         }
-        r.Y1 = 1;
+        r.Y1 = kYmax;
         r.X1 = s.X0 + (r.Y1 - s.Yo) * tan_a;
         segment(s.X0, s.Yo, r.X1, r.Y1, kRay);
         return;

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "model/constants.h"
+
 namespace velantra {
 
 void Form_Load(Scene& scene) {
@@ -26,7 +28,7 @@ double reduce_angle(double degrees) {
 }
 
 float angle_rad(double a0_degrees) {
-    return static_cast<float>(reduce_angle(a0_degrees) * 3.1415926535 / 180.0);
+    return static_cast<float>(reduce_angle(a0_degrees) * kPi / 180.0);
 }
 
 std::int32_t beep_duration_ms(double d) {

@@ -16,36 +16,25 @@ struct Scene {
     double X0 = 0.0;    // x of the ray's start
     double Yo = 0.0;    // y of the ray's start (positive: inside the lower medium)
     Number a0;          // start angle, degrees
-    float a0rad = 0;    // a0 in radians, set by the angle input
+    float a0rad = 0;    // a0 in radians, set with a0 by Simulation::set_angle
     double n1 = 0.0;    // upper medium
     double nmin = 0.0;  // lower medium at y = 0
     float nmax = 0;     // lower medium at y = 1
 
     // Derived by parametr; keeps its value while nmax equals nmin.
     double n_otn_inv = 0.0;  // nmin / (nmax - nmin)
-    double sin_ap = 0.0;
-    float tan_ap = 0;
-    double a_p = 0.0;
 
     // The plot frame, set by minmax.
     std::int16_t Xmin = 0, Xmax = 0, Ymin = 0, Ymax = 0;
 
-    // Private to axes.
-    int grid_nx = 0;
-    double grid_dx = 0.0;
-    std::int16_t grid_ny = 0;
-    float grid_dy = 0;
-    double arrow_dx = 0.0;
-    float arrow_dy = 0;
-
-    // Private to vertex.
+    // Where the path runs level, set by vertex.
     double X90 = 0.0, Y90 = 0.0;
 };
 
 // The start-up values: X0 2.5, Yo 0.6, a0 45 (integer), n1 1.000292, nmin 1.3333, nmax 1.4f.
 void Form_Load(Scene& scene);
 
-// The conversion of the angle input: single(a0 × 3.1415926535 / 180) of the angle
+// The conversion of the angle input: single(a0 × kPi / 180) of the angle
 // reduced to (-180, 180].
 float angle_rad(double a0_degrees);
 

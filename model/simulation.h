@@ -31,24 +31,43 @@ class Simulation {
     void crossings(double x, double y, float& angle);
     void raschet();
 
-    // The run's working values (shared between the run and the curved path).
-    struct Run {
-        double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, X3 = 0;
-        float Y3 = 0;
-        double sin_beta = 0, tg_beta = 0, beta = 0;
-        float beta_rad = 0;
-        int chords = 0;  // chords drawn by the last curved walk, reflected walk included
-    };
-    const Run& run() const { return run_; }
-
   private:
-    // The curved path: entered through the boundary from above, or started inside.
+    // The run's working values that the curved path shares: the first boundary point, the
+    // refracted angle there, and the refracted leg (reused at the exit point).
+    struct Run {
+        double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+        double beta = 0;
+        float beta_rad = 0;
+    };
+    // One walk along the path through (xs, ys) at angle theta, in chords kStep apart.
+    struct Walk {
+        double xs, Yc, sin_theta, theta, dx;
+        double xp;
+        float yp;  // the previous y is held in single precision
+        double x, y;
+        double chord_dx = 0, chord_dy = 0;  // the last chord, from the single-precision yp
+    };
+    // After a normal the ray goes on at width 2, unless the run ends there at width 1.
+    enum class After { GoesOn, Ends };
+
+    // A horizontal start runs straight to the side edge; true when a0 is ±90.
+    bool horizontal_start(double a);
+    // The curved path: entered through the boundary from above, or started inside, and
+    // where a started path leaves through the boundary, its exit event.
     void curve_entry();
     void curve_start();
+    void curve_exit(const Walk& up);
+    Walk walk_from(double xs, double ys, double sin_theta, double theta, double dx) const;
+    // True when the walk came back up through the boundary.
+    bool walk(Walk& w);
     // A segment handed to the surface in single precision, or nothing when an end has no
     // finite single-precision value.
     bool segment(double x1, double y1, double x2, double y2, Colour colour);
-    void normal(double x);
+    void normal(double x, After after);
+    // A landmark's red circle, where it has a finite place.
+    void mark(double x, double y);
+    // Label8: the magnitude of the refracted ray's angle.
+    void show_beta(double degrees);
 
     Surface& picture_;
     Display& display_;

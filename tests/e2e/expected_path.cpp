@@ -5,46 +5,33 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "model/constants.h"
 #include "model/simulation.h"
-#include "surface/recording_surface.h"
+#include "tests/support/recording_display.h"
+#include "tests/support/recording_surface.h"
 
-namespace {
-
-class QuietDisplay : public velantra::Display {
-  public:
-    void set_caption(velantra::ResultLabel, const std::string&) override {}
-    void set_visible(velantra::ResultLabel, bool) override {}
-    double shape1_width() const override { return 12.0 * 6 / 698; }
-    double shape1_height() const override { return 12.0 * 2 / 247; }
-    void move_shape1(double, double) override {}
-    void message(const std::string& text, const std::string&) override {
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-        messages = true;
-    }
-    bool messages = false;
-};
-
-}  // namespace
+using velantra::kXmax, velantra::kXmin, velantra::kYmax, velantra::kYmin;
 
 int main(int argc, char** argv) {
     const double angle = argc > 1 ? std::atof(argv[1]) : 45.0;
-    velantra::RecordingSurface surface;
-    QuietDisplay display;
+    velantra::testing::RecordingSurface surface;
+    velantra::testing::RecordingDisplay display;
     velantra::Simulation sim(surface, display);
     velantra::Form_Load(sim.scene);
-    sim.scene.a0 = velantra::Number::real(angle);
-    sim.scene.a0rad = velantra::angle_rad(angle);
-    sim.parametr();
-    sim.minmax();
-    sim.axes();
+    sim.set_angle(velantra::Number::real(angle));
+    sim.draw_frame();
     surface.calls.clear();
     sim.raschet();
-    for (const velantra::DrawCall& c : surface.of(velantra::DrawCall::Kind::Line)) {
-        if (c.colour != velantra::RGB(255, 0, 0)) continue;
+    for (const velantra::testing::DrawCall& c :
+         surface.of(velantra::testing::DrawCall::Kind::Line)) {
+        if (c.colour != velantra::kRay) continue;
         const double x = (c.x1 + c.x2) / 2.0, y = (c.y1 + c.y2) / 2.0;
-        if (x < 0 || x > 6 || y < -1 || y > 1) continue;
-        std::printf("%.2f %.2f\n", x / 6 * 698, (y + 1) / 2 * 247);
+        if (x < kXmin || x > kXmax || y < kYmin || y > kYmax) continue;
+        std::printf("%.2f %.2f\n", (x - kXmin) / (kXmax - kXmin) * 698,
+                    (y - kYmin) / (kYmax - kYmin) * 247);
     }
     // A run that would show a message box cannot be driven unattended.
-    return display.messages ? 2 : 0;
+    for (const auto& [text, title] : display.messages)
+        std::fprintf(stderr, "message: %s\n", text.c_str());
+    return display.messages.empty() ? 0 : 2;
 }

@@ -10,36 +10,12 @@
 #include "help/about.h"
 #include "help/documents.h"
 #include "resources/resources.h"
+#include "tests/support/fakes.h"
 
 using namespace velantra;
 
-namespace {
-
-struct RecordingLauncher : Launcher {
-    bool has_notepad = false;
-    QStringList opened;
-    QStringList started;
-    void open_document(const QString& path) override { opened << path; }
-    bool program_exists(const QString& program) const override {
-        return has_notepad && program == QLatin1String("notepad.exe");
-    }
-    void start_detached(const QString& program, const QStringList& args) override {
-        started << program + QLatin1Char('|') + args.join(QLatin1Char('|'));
-    }
-};
-
-struct RecordingBox : MessageBox {
-    QString text, title;
-    Buttons buttons = Buttons::YesNo;
-    Answer show(const QString& t, const QString& ti, Buttons b) override {
-        text = t;
-        title = ti;
-        buttons = b;
-        return Answer::Ok;
-    }
-};
-
-}  // namespace
+using testing::FakeBox;
+using testing::FakeLauncher;
 
 class HelpTest : public QObject {
     Q_OBJECT
@@ -65,11 +41,12 @@ class HelpTest : public QObject {
     }
 
     void about_box_is_titled_and_has_ok_only() {
-        RecordingBox box;
+        FakeBox box;
         mnuHelpAbout_Click(box);
-        QCOMPARE(box.title, QStringLiteral("О ПРОГРАММЕ"));
-        QCOMPARE(box.text, about_text());
-        QVERIFY(box.buttons == Buttons::Ok);
+        QCOMPARE(box.shown.size(), std::size_t{1});
+        QCOMPARE(box.shown[0].title, QStringLiteral("О ПРОГРАММЕ"));
+        QCOMPARE(box.shown[0].text, about_text());
+        QVERIFY(box.shown[0].buttons == Buttons::Ok);
     }
 
     void authors_lines_are_padded_to_36_and_the_address_leads_with_a_blank() {
@@ -213,7 +190,7 @@ class HelpTest : public QObject {
         QTemporaryDir dir;
         const QString old = QDir::currentPath();
         QDir::setCurrent(dir.path());  // not the program's folder
-        RecordingLauncher launcher;
+        FakeLauncher launcher;
         commands[command](launcher);
         commands[command](launcher);  // twice hands it over twice
         QDir::setCurrent(old);
@@ -223,7 +200,7 @@ class HelpTest : public QObject {
     }
 
     void instruction_starts_notepad_where_it_exists() {
-        RecordingLauncher launcher;
+        FakeLauncher launcher;
         launcher.has_notepad = true;
         mnuHelpInstruction_Click(launcher);
         QCOMPARE(launcher.started, QStringList{QStringLiteral("notepad.exe|instruction.txt")});

@@ -2,76 +2,79 @@
 
 #include <cmath>
 
-#include "tests/model/rig.h"
+#include "tests/support/rig.h"
 
 namespace velantra::testing {
 namespace {
 
 using Kind = DrawCall::Kind;
 
+// The redraw chain's drawing on a fresh log: clearing, then the frame.
 std::vector<DrawCall> frame(Rig& rig) {
     rig.surface.calls.clear();
-    rig.sim.minmax();
-    rig.sim.axes();
+    rig.sim.draw_frame();
     return rig.surface.calls;
 }
 
-TEST(Frame, ScaleAndEdges) {
+TEST(Frame, ClearsThenScalesToTheEdges) {
     Rig rig;
     const auto calls = frame(rig);
-    ASSERT_EQ(calls[0].kind, Kind::Scale);
-    EXPECT_EQ(calls[0].x1, 0);
-    EXPECT_EQ(calls[0].y1, -1);
-    EXPECT_EQ(calls[0].x2, 6);
-    EXPECT_EQ(calls[0].y2, 1);
+    ASSERT_EQ(calls[0].kind, Kind::Cls);
+    ASSERT_EQ(calls[1].kind, Kind::Scale);
+    EXPECT_EQ(calls[1].x1, 0);
+    EXPECT_EQ(calls[1].y1, -1);
+    EXPECT_EQ(calls[1].x2, 6);
+    EXPECT_EQ(calls[1].y2, 1);
     EXPECT_EQ(rig.sim.scene.Xmax, 6);
     EXPECT_EQ(rig.sim.scene.Ymin, -1);
 }
 
-TEST(Frame, StripsFollowTheIndex) {
-    struct Row {
-        const char* name;
-        double nmin;
-        float nmax;
-        Colour top, bottom;
-    };
-    for (Row r : {Row{"rising", 1.3333, 1.4f, RGB(200, 255, 255), RGB(101, 255, 255)},
-                  Row{"falling", 1.5, 1.2f, RGB(100, 255, 255), RGB(199, 255, 255)},
-                  Row{"equal", 1.5, 1.5f, RGB(200, 255, 255), RGB(200, 255, 255)}}) {
-        Rig rig;
-        rig.sim.scene.nmin = r.nmin;
-        rig.sim.scene.nmax = r.nmax;
-        rig.surface.setDrawWidth(3);
-        const auto boxes = [&] {
-            std::vector<DrawCall> b;
-            for (const DrawCall& c : frame(rig))
-                if (c.kind == Kind::Box) b.push_back(c);
-            return b;
-        }();
-        ASSERT_EQ(boxes.size(), 100u) << r.name;
-        EXPECT_EQ(boxes.front().colour, r.top) << r.name;
-        EXPECT_EQ(boxes.back().colour, r.bottom) << r.name;
-        EXPECT_EQ(boxes.front().width, 3) << "strips use the width left before";
-        if (std::string(r.name) == "equal") {
-            EXPECT_EQ(boxes[57].y1, 0);
-            EXPECT_EQ(boxes[57].y2, 1);
-        } else {
-            EXPECT_FLOAT_EQ(boxes[57].y1, 0.57f);
-            EXPECT_FLOAT_EQ(boxes[57].y2, 0.58f);
-            EXPECT_EQ(boxes[57].x2, 6);
-        }
+struct Strips {
+    const char* name;
+    double nmin;
+    float nmax;
+    Colour top, bottom;
+};
+class StripsFollowTheIndex : public ::testing::TestWithParam<Strips> {};
+
+TEST_P(StripsFollowTheIndex, TopAndBottomShades) {
+    const Strips& r = GetParam();
+    Rig rig;
+    rig.sim.scene.nmin = r.nmin;
+    rig.sim.scene.nmax = r.nmax;
+    rig.surface.setDrawWidth(3);
+    std::vector<DrawCall> boxes;
+    for (const DrawCall& c : frame(rig))
+        if (c.kind == Kind::Box) boxes.push_back(c);
+    ASSERT_EQ(boxes.size(), 100u);
+    EXPECT_EQ(boxes.front().colour, r.top);
+    EXPECT_EQ(boxes.back().colour, r.bottom);
+    EXPECT_EQ(boxes.front().width, 3) << "strips use the width left before";
+    if (r.top == r.bottom) {
+        EXPECT_EQ(boxes[57].y1, 0);
+        EXPECT_EQ(boxes[57].y2, 1);
+    } else {
+        EXPECT_FLOAT_EQ(boxes[57].y1, 0.57f);
+        EXPECT_FLOAT_EQ(boxes[57].y2, 0.58f);
+        EXPECT_EQ(boxes[57].x2, 6);
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    Frame, StripsFollowTheIndex,
+    ::testing::Values(Strips{"Rising", 1.3333, 1.4f, RGB(200, 255, 255), RGB(101, 255, 255)},
+                      Strips{"Falling", 1.5, 1.2f, RGB(100, 255, 255), RGB(199, 255, 255)},
+                      Strips{"Equal", 1.5, 1.5f, RGB(200, 255, 255), RGB(200, 255, 255)}),
+    RowName());
+
 TEST(Frame, GridLabelsAxesAndMarker) {
     Rig rig;
-    rig.sim.scene.a0rad = angle_rad(45);
     const auto calls = frame(rig);
     std::vector<DrawCall> grid, black, orange, prints;
     for (const DrawCall& c : calls) {
-        if (c.kind == Kind::Line && c.colour == RGB(128, 255, 128)) grid.push_back(c);
+        if (c.kind == Kind::Line && c.colour == kGrid) grid.push_back(c);
         if (c.kind == Kind::Line && c.colour == kBlack) black.push_back(c);
-        if (c.kind == Kind::Line && c.colour == RGB(243, 130, 54)) orange.push_back(c);
+        if (c.kind == Kind::Line && c.colour == kArrow) orange.push_back(c);
         if (c.kind == Kind::Print) prints.push_back(c);
     }
     ASSERT_EQ(grid.size(), 14u);
@@ -113,7 +116,7 @@ TEST(Frame, ArrowUsesTheReducedAngle) {
     rig.angle(540);  // straight up
     const auto calls = frame(rig);
     for (const DrawCall& c : calls) {
-        if (c.kind == Kind::Line && c.colour == RGB(243, 130, 54)) {
+        if (c.kind == Kind::Line && c.colour == kArrow) {
             EXPECT_NEAR(c.x2, 2.5f, 1e-6);
             EXPECT_NEAR(c.y2, 0.1f, 1e-6);
         }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "tests/model/rig.h"
+#include "tests/support/rig.h"
 
 namespace velantra::testing {
 namespace {
@@ -72,20 +72,28 @@ TEST(MediumParameters, StartOnOrAboveTheBoundaryHidesTheCriticalAngle) {
 }
 
 // Mend: no critical angle exists when |n1/nmin| >= 1.
-TEST(MediumParameters, NoCriticalAngleBlanksTheLine) {
-    struct Row {
-        double n1, nmin;
-    };
-    for (Row r : {Row{1.5, 1.3333}, Row{1.3333, 1.3333}, Row{-2.0, 1.3333}, Row{-1.0, 0.0},
-                  Row{1.0, 0.0}}) {
-        Rig rig;
-        rig.sim.scene.n1 = r.n1;
-        rig.sim.scene.nmin = r.nmin;
-        rig.sim.parametr();
-        EXPECT_EQ(rig.caption(ResultLabel::Label9), "  ") << r.n1 << " " << r.nmin;
-        EXPECT_FALSE(rig.display.shown(ResultLabel::Label9));
-    }
+struct IndexPair {
+    const char* name;
+    double n1, nmin;
+};
+class NoCriticalAngle : public ::testing::TestWithParam<IndexPair> {};
+
+TEST_P(NoCriticalAngle, BlanksTheLine) {
+    Rig rig;
+    rig.sim.scene.n1 = GetParam().n1;
+    rig.sim.scene.nmin = GetParam().nmin;
+    rig.sim.parametr();
+    EXPECT_EQ(rig.caption(ResultLabel::Label9), "  ");
+    EXPECT_FALSE(rig.display.shown(ResultLabel::Label9));
 }
+
+INSTANTIATE_TEST_SUITE_P(MediumParameters, NoCriticalAngle,
+                         ::testing::Values(IndexPair{"UpperAbove", 1.5, 1.3333},
+                                           IndexPair{"Equal", 1.3333, 1.3333},
+                                           IndexPair{"NegativeRatio", -2.0, 1.3333},
+                                           IndexPair{"NegativeOverZero", -1.0, 0.0},
+                                           IndexPair{"OverZero", 1.0, 0.0}),
+                         RowName());
 
 TEST(Angles, ReductionIsExactAndLeavesTheRangeAlone) {
     EXPECT_EQ(reduce_angle(-180), -180);
@@ -97,6 +105,8 @@ TEST(Angles, ReductionIsExactAndLeavesTheRangeAlone) {
     EXPECT_EQ(reduce_angle(360), 0);
     EXPECT_EQ(reduce_angle(405), 45);
     EXPECT_EQ(reduce_angle(-405), -45);
+    EXPECT_EQ(reduce_angle(200), -160);
+    EXPECT_EQ(reduce_angle(270), -90);
     EXPECT_EQ(reduce_angle(360.1), std::fmod(360.1, 360.0));
     for (double big : {1e20, 1e41, -1e41, 1e308}) {
         const double r = reduce_angle(big);
@@ -106,7 +116,7 @@ TEST(Angles, ReductionIsExactAndLeavesTheRangeAlone) {
         EXPECT_TRUE(std::isfinite(angle_rad(big)));
     }
     EXPECT_EQ(angle_rad(405), angle_rad(45));
-    EXPECT_EQ(angle_rad(-180), static_cast<float>(-3.1415926535));
+    EXPECT_EQ(angle_rad(-180), static_cast<float>(-kPi));
 }
 
 TEST(Beep, TwelveMillisecondsPerUnitHalvesToEven) {
@@ -117,6 +127,7 @@ TEST(Beep, TwelveMillisecondsPerUnitHalvesToEven) {
     EXPECT_EQ(beep_duration_ms(-0.125), -2);
     EXPECT_EQ(beep_duration_ms(0.1), 1);  // 1.2
     EXPECT_EQ(beep_duration_ms(0), 0);
+    EXPECT_EQ(beep_duration_ms(0.0416), 0);  // 0.4992
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <QScrollBar>
 
 #include "model/scene.h"
-#include "tests/window/fakes.h"
+#include "tests/window/window_rig.h"
 #include "window/picture_box.h"
 
 using namespace velantra;
@@ -79,9 +79,7 @@ void InputsTest::start_up_cascade_count() {
 
 void InputsTest::canonical_keystroke_is_one_pass() {
     Rig rig;
-    QLineEdit* text6 = rig.find<QLineEdit>("Text6");
-    text6->setFocus();
-    text6->end(false);
+    QLineEdit* text6 = rig.caret_at_end("Text6");
     const int before = rig.form->resize_passes();
     QTest::keyClick(text6, Qt::Key_7);
     QCOMPARE(text6->text(), QStringLiteral(" 457"));
@@ -93,9 +91,7 @@ void InputsTest::canonical_keystroke_is_one_pass() {
 
 void InputsTest::non_canonical_keystroke_nests_and_moves_caret() {
     Rig rig;
-    QLineEdit* text1 = rig.find<QLineEdit>("Text1");
-    text1->setFocus();
-    text1->end(false);
+    QLineEdit* text1 = rig.caret_at_end("Text1");
     const int before = rig.form->resize_passes();
     // A trailing zero: the handler rewrites the text, the rewrite runs the handler again.
     QTest::keyClick(text1, Qt::Key_0);

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <utility>
 
-#include "tests/window/fakes.h"
+#include "tests/window/window_rig.h"
 #include "window/picture_box.h"
 
 using namespace velantra;
@@ -159,10 +159,7 @@ void LayoutTest::menu_tree() {
 
 void LayoutTest::worked_example_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<double>("left");
-    QTest::addColumn<double>("top");
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("height");
+    for (const char* column : {"left", "top", "width", "height"}) QTest::addColumn<double>(column);
     auto row = [](const char* n, double l, double t, double w, double h) {
         QTest::newRow(n) << QString::fromLatin1(n) << l << t << w << h;
     };

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "tests/window/fakes.h"
+#include "tests/window/window_rig.h"
 
 using namespace velantra;
 

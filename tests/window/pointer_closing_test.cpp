@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 
-#include "tests/window/fakes.h"
+#include "tests/window/window_rig.h"
 #include "window/picture_box.h"
 
 using namespace velantra;

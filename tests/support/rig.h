@@ -1,17 +1,17 @@
 #pragma once
 // A simulation on a recording surface and display, set up as after a redraw chain.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
+#include "model/constants.h"
 #include "model/simulation.h"
-#include "surface/recording_surface.h"
 #include "tests/support/recording_display.h"
+#include "tests/support/recording_surface.h"
 
 namespace velantra::testing {
-
-constexpr Colour kRed = RGB(255, 0, 0);
-constexpr Colour kBlack = RGB(0, 0, 0);
 
 struct Rig {
     RecordingSurface surface;
@@ -21,21 +21,13 @@ struct Rig {
     // The angle box sets a0rad when it first reads the start angle back.
     Rig() {
         Form_Load(sim.scene);
-        sim.scene.a0rad = angle_rad(sim.scene.a0);
+        sim.set_angle(sim.scene.a0);
     }
 
-    void angle(double degrees) {
-        sim.scene.a0 = Number::real(degrees);
-        sim.scene.a0rad = angle_rad(degrees);
-    }
+    void angle(double degrees) { sim.set_angle(Number::real(degrees)); }
     // The redraw chain's model half, then the run alone on a fresh log.
-    void redraw() {
-        sim.parametr();
-        sim.minmax();
-        sim.axes();
-    }
     void run() {
-        redraw();
+        sim.draw_frame();
         surface.calls.clear();
         sim.raschet();
     }
@@ -46,6 +38,14 @@ struct Rig {
         return out;
     }
     std::string caption(ResultLabel l) const { return display.caption(l); }
+};
+
+// Names a parameterised row after its own name field, so a failing row is named.
+struct RowName {
+    template <class Row>
+    std::string operator()(const ::testing::TestParamInfo<Row>& info) const {
+        return info.param.name;
+    }
 };
 
 }  // namespace velantra::testing

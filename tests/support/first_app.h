@@ -1,14 +1,14 @@
 #pragma once
-// The one application object of the benchmark program, made on first use on the
-// offscreen platform; every Qt benchmark shares it.
+// The one application object of a program that is not a Qt Test program, made on first
+// use on the offscreen platform.
 
 #include <QApplication>
 
-namespace velantra {
+namespace velantra::testing {
 
-inline QApplication& bench_app() {
+inline QApplication& first_app() {
     static int argc = 1;
-    static char name[] = "velantra_bench";
+    static char name[] = "velantra";
     static char* argv[] = {name, nullptr};
     static QApplication* instance = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -17,4 +17,4 @@ inline QApplication& bench_app() {
     return *instance;
 }
 
-}  // namespace velantra
+}  // namespace velantra::testing
