@@ -34,6 +34,8 @@ void PointerClosingTest::readout_formats_metres_data() {
                                         << "Y=-0.250 м";
     QTest::newRow("left of the picture") << -0.0104f << 0.0f << "X=-0.010 м"
                                          << "Y=0.000 м";
+    QTest::newRow("just above the boundary") << 0.0004f << -0.0004f << "X=0.000 м"
+                                             << "Y=-0.000 м";
 }
 
 void PointerClosingTest::readout_formats_metres() {
