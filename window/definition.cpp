@@ -212,6 +212,10 @@ void Form1::define_controls() {
     for (QLabel* l : {Label7, Label8, Label9, Label12, Label13, Label14, Label15})
         l->setFrameStyle(QFrame::Box | QFrame::Plain);
     for (QLabel* l : {Label4, Label5, Label6}) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Labels have no window of their own: where the layout lets a control overlap one (CmdOK
+    // over Label15 in a narrow window, the picture over the bottom row in a low one), the
+    // control lies on top and takes the clicks.
+    for (QLabel* l : client_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) l->lower();
 }
 
 void Form1::define_menu() {
