@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "platform/fonts.h"
 #include "window/form1.h"
@@ -39,6 +40,31 @@ void describe(QWidget* w, const QString& name, const QString& tooltip) {
         w->setAccessibleDescription(tooltip);
     }
 }
+
+// Turns the wheel round for a vertical scroll bar whose top end holds its maximum, so a
+// wheel turned up moves the thumb up there too.
+class WheelTurn : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel || turning_) return false;
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        QWheelEvent turned(wheel->position(), wheel->globalPosition(), -wheel->pixelDelta(),
+                           -wheel->angleDelta(), wheel->buttons(), wheel->modifiers(),
+                           wheel->phase(), wheel->inverted(), wheel->source(),
+                           wheel->pointingDevice());
+        turning_ = true;
+        QCoreApplication::sendEvent(watched, &turned);
+        turning_ = false;
+        event->setAccepted(turned.isAccepted());
+        return true;
+    }
+
+  private:
+    bool turning_ = false;
+};
 
 }  // namespace
 
@@ -132,6 +158,7 @@ void Form1::define_controls() {
     scroll(VScroll2, "VScroll2", Qt::Vertical, -181, 181, 10, 45);
     VScroll2->setInvertedAppearance(true);
     VScroll2->setInvertedControls(true);
+    VScroll2->installEventFilter(new WheelTurn(VScroll2));
     connect(VScroll2, &QAbstractSlider::actionTriggered, this, [this](int action) {
         // The step actions are wired by geometry; flip their sign so up means more.
         switch (action) {
@@ -146,6 +173,13 @@ void Form1::define_controls() {
                 break;
             case QAbstractSlider::SliderPageStepSub:
                 VScroll2->setSliderPosition(VScroll2->value() + VScroll2->pageStep());
+                break;
+            // Home goes to the top end, End to the bottom one.
+            case QAbstractSlider::SliderToMinimum:
+                VScroll2->setSliderPosition(VScroll2->maximum());
+                break;
+            case QAbstractSlider::SliderToMaximum:
+                VScroll2->setSliderPosition(VScroll2->minimum());
                 break;
             default:
                 break;
