@@ -190,6 +190,8 @@ void Form1::define_controls() {
     describe(CmdOK, QStringLiteral("CmdOK"), QStringLiteral("Запуск (остановка) установки"));
     CmdOK->setAccessibleName(CmdOK->text());
     CmdOK->setFont(sans_font(QFont::Bold));
+    // Enter on the focused button starts a run, as Space does.
+    CmdOK->setAutoDefault(true);
 
     const QColor caption_back(224, 224, 224);
     const QColor result_back(192, 255, 255);
