@@ -4,6 +4,7 @@
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -41,15 +42,28 @@ void describe(QWidget* w, const QString& name, const QString& tooltip) {
     }
 }
 
-// Turns the wheel round for a vertical scroll bar whose top end holds its maximum, so a
-// wheel turned up moves the thumb up there too.
-class WheelTurn : public QObject {
+// Makes a scroll bar follow the hand where Qt's wiring does not: the Right key moves a
+// horizontal thumb right (Qt 6.4 steps scroll bars the other way), and a bar whose top end
+// holds its maximum gets the wheel turned round, so wheel up moves the thumb up there too.
+class HandFilter : public QObject {
   public:
-    using QObject::QObject;
+    explicit HandFilter(QScrollBar* bar) : QObject(bar), bar_(bar) {
+        bar->installEventFilter(this);
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Wheel || turning_) return false;
+        if (event->type() == QEvent::KeyPress && bar_->orientation() == Qt::Horizontal) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Left && key != Qt::Key_Right) return false;
+            const bool right = (key == Qt::Key_Right) != bar_->isRightToLeft();
+            bar_->triggerAction(right ? QAbstractSlider::SliderSingleStepAdd
+                                      : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+        if (event->type() != QEvent::Wheel || !bar_->invertedAppearance() || turning_) {
+            return false;
+        }
         const auto* wheel = static_cast<QWheelEvent*>(event);
         QWheelEvent turned(wheel->position(), wheel->globalPosition(), -wheel->pixelDelta(),
                            -wheel->angleDelta(), wheel->buttons(), wheel->modifiers(),
@@ -63,6 +77,7 @@ class WheelTurn : public QObject {
     }
 
   private:
+    QScrollBar* bar_;
     bool turning_ = false;
 };
 
@@ -151,6 +166,7 @@ void Form1::define_controls() {
         // Dragging the thumb reports only when it is released.
         bar->setTracking(false);
         bar->setFocusPolicy(Qt::StrongFocus);
+        new HandFilter(bar);
     };
     scroll(HScroll1, "HScroll1", Qt::Horizontal, 0, 600, 50, 50);
     scroll(VScroll1, "VScroll1", Qt::Vertical, -100, 100, 50, 40);
@@ -158,7 +174,6 @@ void Form1::define_controls() {
     scroll(VScroll2, "VScroll2", Qt::Vertical, -181, 181, 10, 45);
     VScroll2->setInvertedAppearance(true);
     VScroll2->setInvertedControls(true);
-    VScroll2->installEventFilter(new WheelTurn(VScroll2));
     connect(VScroll2, &QAbstractSlider::actionTriggered, this, [this](int action) {
         // The step actions are wired by geometry; flip their sign so up means more.
         switch (action) {

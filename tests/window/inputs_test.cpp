@@ -281,6 +281,11 @@ void InputsTest::wheel_and_home_end_follow_the_hand() {
     QCOMPARE(v1->value(), -100);
     QTest::keyClick(h, Qt::Key_End);
     QCOMPARE(h->value(), 600);
+    // The arrow keys go the way they point.
+    QTest::keyClick(h, Qt::Key_Left);
+    QCOMPARE(h->value(), 599);
+    QTest::keyClick(h, Qt::Key_Right);
+    QCOMPARE(h->value(), 600);
 }
 
 void InputsTest::position_scroll_bars_go_through_their_texts() {
