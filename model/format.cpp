@@ -1,9 +1,9 @@
 #include "model/format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <vector>
 
 namespace velantra {
@@ -72,11 +72,16 @@ std::string numstr_digits(double value, int digits) {
     return (value < 0 ? "-" : " ") + body;
 }
 
-// printf's "%.*f" in the C locale, whatever the process's locale.
-std::string fixed_text(double value, int decimals) {
-    // 309 integer digits at most, a sign, a point and the decimals.
+// All the decimals of a finite magnitude, "." as the point whatever the process's locale.
+// A double is a binary fraction whose lowest bit is 2^(exponent - 53), at most 2^-1074,
+// so that many decimals write it exactly.
+std::string exact_text(double magnitude) {
+    int exponent = 0;
+    std::frexp(magnitude, &exponent);
+    const int decimals = std::clamp(53 - exponent, 0, 1074);
+    // 309 integer digits at most, a point and the decimals.
     std::vector<char> buffer(static_cast<std::size_t>(decimals) + 320);
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                    std::chars_format::fixed, decimals)
                          .ptr;
     return std::string(buffer.data(), end);
@@ -165,20 +170,31 @@ std::optional<double> numval(std::string_view text) {
 
 std::string format_fixed(double value, int decimals, std::string_view separator) {
     if (!std::isfinite(value)) return "—";
-    // printf rounds the exact binary value half to even; an exact tie has few fractional
-    // digits, so a long print shows it, and a step away from zero turns it into "away".
-    const int probe = decimals + 25;
-    std::string long_form = fixed_text(value, probe);
-    const auto point_at = long_form.find('.');
-    const std::string tail = long_form.substr(point_at + 1 + static_cast<std::size_t>(decimals));
-    if (!tail.empty() && tail[0] == '5' && tail.find_first_not_of('0', 1) == std::string::npos) {
-        value =
-            std::nextafter(value, std::copysign(std::numeric_limits<double>::infinity(), value));
+    const std::string exact = exact_text(std::fabs(value));
+    const auto point = exact.find('.');
+    std::string fraction = point == std::string::npos ? std::string() : exact.substr(point + 1);
+    const auto shown = static_cast<std::size_t>(decimals);
+    // The digits are exact, so the first dropped one alone tells whether the rest is at
+    // least half a unit of the last place; halves go away from zero.
+    const bool up = fraction.size() > shown && fraction[shown] >= '5';
+    fraction.resize(shown, '0');
+    std::string digits = exact.substr(0, point) + fraction;
+    if (up) {
+        std::size_t i = digits.size();
+        while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+        if (i == 0) {
+            digits.insert(0, 1, '1');
+        } else {
+            ++digits[i - 1];
+        }
     }
-    std::string text = fixed_text(value, decimals);
-    if (text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos) text.erase(0, 1);
-    const auto dot = text.find('.');
-    if (dot != std::string::npos) text.replace(dot, 1, separator);
+    const std::size_t integer_digits = digits.size() - shown;
+    std::string text = value < 0 ? "-" : "";
+    text += digits.substr(0, integer_digits);
+    if (shown > 0) {
+        text += separator;
+        text += digits.substr(integer_digits);
+    }
     return text;
 }
 

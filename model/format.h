@@ -24,8 +24,9 @@ std::string numstr(Number value);
 std::optional<double> numval(std::string_view text);
 
 // The patterns "0.0000", "0.000", "0.00" and "#0.00": `decimals` digits after the
-// separator, at least one before, halves away from zero, "-" only for a value that does
-// not round to zero. A value that is not finite gives "—".
+// separator, at least one before, rounded from the exact value of the double with halves
+// away from zero, "-" for every negative value (also one that rounds to zero: "-0.00").
+// A value that is not finite gives "—".
 std::string format_fixed(double value, int decimals, std::string_view separator);
 
 }  // namespace velantra

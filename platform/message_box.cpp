@@ -1,5 +1,7 @@
 #include "platform/message_box.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace velantra {
@@ -15,6 +17,8 @@ Answer QtMessageBox::show(const QString& text, const QString& title, Buttons but
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
+    // Desktop styles may put a glyph on the standard buttons; these boxes show no icon at all.
+    for (QAbstractButton* button : box.buttons()) button->setIcon(QIcon());
     const int result = box.exec();
     if (buttons == Buttons::YesNo) return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
     return Answer::Ok;

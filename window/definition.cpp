@@ -4,12 +4,14 @@
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "platform/fonts.h"
 #include "window/form1.h"
@@ -39,6 +41,45 @@ void describe(QWidget* w, const QString& name, const QString& tooltip) {
         w->setAccessibleDescription(tooltip);
     }
 }
+
+// Makes a scroll bar follow the hand where Qt's wiring does not: the Right key moves a
+// horizontal thumb right (Qt 6.4 steps scroll bars the other way), and a bar whose top end
+// holds its maximum gets the wheel turned round, so wheel up moves the thumb up there too.
+class HandFilter : public QObject {
+  public:
+    explicit HandFilter(QScrollBar* bar) : QObject(bar), bar_(bar) {
+        bar->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && bar_->orientation() == Qt::Horizontal) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Left && key != Qt::Key_Right) return false;
+            const bool right = (key == Qt::Key_Right) != bar_->isRightToLeft();
+            bar_->triggerAction(right ? QAbstractSlider::SliderSingleStepAdd
+                                      : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+        if (event->type() != QEvent::Wheel || !bar_->invertedAppearance() || turning_) {
+            return false;
+        }
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        QWheelEvent turned(wheel->position(), wheel->globalPosition(), -wheel->pixelDelta(),
+                           -wheel->angleDelta(), wheel->buttons(), wheel->modifiers(),
+                           wheel->phase(), wheel->inverted(), wheel->source(),
+                           wheel->pointingDevice());
+        turning_ = true;
+        QCoreApplication::sendEvent(watched, &turned);
+        turning_ = false;
+        event->setAccepted(turned.isAccepted());
+        return true;
+    }
+
+  private:
+    QScrollBar* bar_;
+    bool turning_ = false;
+};
 
 }  // namespace
 
@@ -125,6 +166,7 @@ void Form1::define_controls() {
         // Dragging the thumb reports only when it is released.
         bar->setTracking(false);
         bar->setFocusPolicy(Qt::StrongFocus);
+        new HandFilter(bar);
     };
     scroll(HScroll1, "HScroll1", Qt::Horizontal, 0, 600, 50, 50);
     scroll(VScroll1, "VScroll1", Qt::Vertical, -100, 100, 50, 40);
@@ -147,6 +189,13 @@ void Form1::define_controls() {
             case QAbstractSlider::SliderPageStepSub:
                 VScroll2->setSliderPosition(VScroll2->value() + VScroll2->pageStep());
                 break;
+            // Home goes to the top end, End to the bottom one.
+            case QAbstractSlider::SliderToMinimum:
+                VScroll2->setSliderPosition(VScroll2->maximum());
+                break;
+            case QAbstractSlider::SliderToMaximum:
+                VScroll2->setSliderPosition(VScroll2->minimum());
+                break;
             default:
                 break;
         }
@@ -156,6 +205,8 @@ void Form1::define_controls() {
     describe(CmdOK, QStringLiteral("CmdOK"), QStringLiteral("Запуск (остановка) установки"));
     CmdOK->setAccessibleName(CmdOK->text());
     CmdOK->setFont(sans_font(QFont::Bold));
+    // Enter on the focused button starts a run, as Space does.
+    CmdOK->setAutoDefault(true);
 
     const QColor caption_back(224, 224, 224);
     const QColor result_back(192, 255, 255);
@@ -212,6 +263,10 @@ void Form1::define_controls() {
     for (QLabel* l : {Label7, Label8, Label9, Label12, Label13, Label14, Label15})
         l->setFrameStyle(QFrame::Box | QFrame::Plain);
     for (QLabel* l : {Label4, Label5, Label6}) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Labels have no window of their own: where the layout lets a control overlap one (CmdOK
+    // over Label15 in a narrow window, the picture over the bottom row in a low one), the
+    // control lies on top and takes the clicks.
+    for (QLabel* l : client_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) l->lower();
 }
 
 void Form1::define_menu() {

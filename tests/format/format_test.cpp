@@ -139,7 +139,7 @@ TEST(Numstr, TextsDoNotFollowTheProcessLocale) {
     EXPECT_EQ(numval(numstr(1.5)), 1.5);
     EXPECT_EQ(format_fixed(19.98951, 4, ","), "19,9895");
     EXPECT_EQ(format_fixed(0.125, 2, "."), "0.13");
-    EXPECT_EQ(format_fixed(-0.001, 2, ","), "0,00");
+    EXPECT_EQ(format_fixed(-0.001, 2, ","), "-0,00");
     std::setlocale(LC_NUMERIC, "C");
 }
 
@@ -161,12 +161,20 @@ TEST(FormatFixed, ExactHalvesGoAwayFromZero) {
     EXPECT_EQ(format_fixed(0.0625, 3, "."), "0.063");
     // 2.675 is stored a little below the half and stays below it.
     EXPECT_EQ(format_fixed(2.675, 2, "."), "2.67");
+    // Where one step of the double exceeds the last decimal, only the exact value decides:
+    // n_otn(-1) for nmin = 1.25000000000002, nmax = 1.25 is exactly -62549994824591.21875.
+    EXPECT_EQ(format_fixed(-62549994824591.21875, 4, "."), "-62549994824591.2188");
+    EXPECT_EQ(format_fixed(1e15 + 0.125, 2, "."), "1000000000000000.13");
+    EXPECT_EQ(format_fixed(99.995000000000005, 2, "."), "100.00");
+    EXPECT_EQ(format_fixed(-DBL_MAX, 4, ".").size(), 1 + 309 + 1 + 4u);
+    EXPECT_EQ(format_fixed(5e-324, 2, "."), "0.00");
 }
 
-TEST(FormatFixed, NoMinusOnZeroAndNoNumberForNonFinite) {
-    EXPECT_EQ(format_fixed(-0.001, 2, "."), "0.00");
+TEST(FormatFixed, MinusOnEveryNegativeAndNoNumberForNonFinite) {
+    EXPECT_EQ(format_fixed(-0.001, 2, "."), "-0.00");
+    EXPECT_EQ(format_fixed(-0.004999, 2, ","), "-0,00");
+    EXPECT_EQ(format_fixed(-5e-324, 3, "."), "-0.000");
     EXPECT_EQ(format_fixed(-0.0, 2, "."), "0.00");
-    EXPECT_EQ(format_fixed(-0.004999, 2, ","), "0,00");
     EXPECT_EQ(format_fixed(std::nan(""), 2, "."), "—");
     EXPECT_EQ(format_fixed(std::numeric_limits<double>::infinity(), 2, "."), "—");
     EXPECT_EQ(format_fixed(-std::numeric_limits<double>::infinity(), 3, "."), "—");

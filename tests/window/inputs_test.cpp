@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "model/scene.h"
 #include "tests/window/window_rig.h"
@@ -39,6 +40,7 @@ class InputsTest : public QObject {
     void nmax_is_single_precision();
     void angle_typed_beyond_180_leaves_scroll_bar();
     void angle_scroll_bar_wraps();
+    void wheel_and_home_end_follow_the_hand();
     void position_scroll_bars_go_through_their_texts();
     void run_draws_over_the_frame_without_clearing();
 };
@@ -243,6 +245,36 @@ void InputsTest::angle_scroll_bar_wraps() {
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(bar->value(), 35);
     QCOMPARE(rig.text("Text6"), QStringLiteral(" 35"));
+}
+
+void InputsTest::wheel_and_home_end_follow_the_hand() {
+    Rig rig;
+    auto wheel_up = [](QScrollBar* bar) {
+        QWheelEvent up(QPointF(2, 2), bar->mapToGlobal(QPointF(2, 2)), QPoint(), QPoint(0, 120),
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &up);
+        return bar->value();
+    };
+    const int lines = QApplication::wheelScrollLines();
+    auto* h = rig.find<QScrollBar>("HScroll1");
+    auto* v1 = rig.find<QScrollBar>("VScroll1");
+    auto* v2 = rig.find<QScrollBar>("VScroll2");
+    // Wheel up: every thumb toward its top (left) end; on VScroll2 that raises the angle.
+    QCOMPARE(wheel_up(h), 250 - lines);
+    QCOMPARE(wheel_up(v1), 60 - lines);
+    QCOMPARE(wheel_up(v2), 45 + lines);
+    // Home: the top (left) end, where VScroll2's 181 wraps to −179; End: the bottom end.
+    QTest::keyClick(v2, Qt::Key_Home);
+    QCOMPARE(v2->value(), -179);
+    QTest::keyClick(v2, Qt::Key_End);
+    QCOMPARE(v2->value(), 179);
+    QTest::keyClick(v1, Qt::Key_Home);
+    QCOMPARE(v1->value(), -100);
+    QTest::keyClick(h, Qt::Key_End);
+    QCOMPARE(h->value(), 600);
+    // The arrow keys go the way they point.
+    QTest::keyClick(h, Qt::Key_Left);
+    QCOMPARE(h->value(), 599);
 }
 
 void InputsTest::position_scroll_bars_go_through_their_texts() {

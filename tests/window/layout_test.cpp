@@ -26,6 +26,7 @@ class LayoutTest : public QObject {
     void height_only_moves_the_bottom_row();
     void narrow_clamps_sizes_at_zero();
     void shape1_sits_on_the_start_point();
+    void labels_lie_beneath_overlapping_controls();
 };
 
 void LayoutTest::definition_of_controls() {
@@ -273,6 +274,22 @@ void LayoutTest::shape1_sits_on_the_start_point() {
     const QRect shape = rig.find<QWidget>("Shape1")->geometry();
     QVERIFY(std::abs(shape.center().x() + 0.5 - centre.x()) <= 1.0);
     QVERIFY(std::abs(shape.center().y() + 0.5 - centre.y()) <= 1.0);
+}
+
+void LayoutTest::labels_lie_beneath_overlapping_controls() {
+    Rig rig;
+    const QWidget* client = rig.form->centralWidget();
+    auto* button = rig.find<QWidget>("CmdOK");
+    rig.client(800, 500);
+    QVERIFY(button->geometry().intersects(rig.find<QWidget>("Label15")->geometry()));
+    // The whole face of ПУСК answers clicks, the strip over Label15 too.
+    const QRect face = button->geometry();
+    for (int x = face.left(); x <= face.right(); ++x)
+        QCOMPARE(client->childAt(x, face.center().y()), button);
+    // Wide and low: the picture reaches into the bottom row and covers its captions.
+    rig.client(1400, 300);
+    const QPoint caption = rig.find<QWidget>("Label4")->geometry().center();
+    QCOMPARE(client->childAt(caption), rig.find<QWidget>("Picture1"));
 }
 
 QTEST_MAIN(LayoutTest)

@@ -2,8 +2,10 @@
 
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "tests/window/window_rig.h"
 
@@ -17,6 +19,7 @@ struct Seen {
     int buttons = 0;
     bool yes_default = false;
     bool escape = true;
+    bool glyphs = true;
 };
 
 // Answers the next message box that opens, recording what it showed.
@@ -31,17 +34,31 @@ void answer_next(Seen& seen, QMessageBox::StandardButton press) {
             seen.buttons = static_cast<int>(box->buttons().size());
             seen.yes_default = box->defaultButton() == box->button(QMessageBox::Yes);
             seen.escape = box->escapeButton() != nullptr;
+            const auto buttons = box->buttons();
+            seen.glyphs = std::any_of(buttons.begin(), buttons.end(),
+                                      [](const QAbstractButton* b) { return !b->icon().isNull(); });
             box->button(press)->click();
             return;
         }
     });
 }
 
+// A desktop style that puts glyphs on dialog buttons, as Qt's generic X11 theme does.
+class GlyphButtonsStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
 }  // namespace
 
 class PlatformTest : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() { QApplication::setStyle(new GlyphButtonsStyle); }
     void yes_no_box_without_icon();
     void ok_box();
     void tone_without_device_returns_soon();
@@ -58,6 +75,7 @@ void PlatformTest::yes_no_box_without_icon() {
     QCOMPARE(seen.text, QStringLiteral("Вы абсолютно уверены?"));
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QCOMPARE(seen.buttons, 2);
+    QVERIFY(!seen.glyphs);
     QVERIFY(seen.yes_default);
     QVERIFY(!seen.escape);
     answer_next(seen, QMessageBox::Yes);
@@ -73,6 +91,7 @@ void PlatformTest::ok_box() {
     QCOMPARE(seen.title, QStringLiteral("Ошибка"));
     QCOMPARE(seen.buttons, 1);
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QVERIFY(!seen.glyphs);
 }
 
 void PlatformTest::tone_without_device_returns_soon() {

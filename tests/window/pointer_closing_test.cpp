@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
+#include <utility>
 
 #include "tests/window/window_rig.h"
 #include "window/picture_box.h"
@@ -20,7 +21,7 @@ class PointerClosingTest : public QObject {
     void readout_survives_a_redraw();
     void closing_with_no_keeps_everything();
     void closing_with_yes_closes_authors_too();
-    void focus_order_starts_at_the_button();
+    void focus_starts_at_the_button_where_enter_runs();
 };
 
 void PointerClosingTest::readout_formats_metres_data() {
@@ -34,6 +35,8 @@ void PointerClosingTest::readout_formats_metres_data() {
                                         << "Y=-0.250 м";
     QTest::newRow("left of the picture") << -0.0104f << 0.0f << "X=-0.010 м"
                                          << "Y=0.000 м";
+    QTest::newRow("just above the boundary") << 0.0004f << -0.0004f << "X=0.000 м"
+                                             << "Y=-0.000 м";
 }
 
 void PointerClosingTest::readout_formats_metres() {
@@ -119,11 +122,20 @@ void PointerClosingTest::closing_with_yes_closes_authors_too() {
     QTRY_VERIFY(!rig.form->authors().form2() || !rig.form->authors().form2()->isVisible());
 }
 
-void PointerClosingTest::focus_order_starts_at_the_button() {
+void PointerClosingTest::focus_starts_at_the_button_where_enter_runs() {
     Rig rig;
     rig.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(rig.form.get()));
     QTRY_COMPARE(QApplication::focusWidget(), rig.find<QWidget>("CmdOK"));
+    // Enter, keypad Enter and Space on the focused ПУСК each draw the default ray.
+    for (const auto& [key, modifier] :
+         {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier},
+          std::pair{Qt::Key_Space, Qt::NoModifier}}) {
+        rig.form->Form_Resize();
+        const QImage frame = rig.form->picture().image();
+        QTest::keyClick(QApplication::focusWidget(), key, modifier);
+        QVERIFY2(rig.form->picture().image() != frame, qPrintable(QString::number(key)));
+    }
     QStringList order;
     for (int i = 0; i < 11; ++i) {
         order << QApplication::focusWidget()->objectName();
