@@ -85,6 +85,7 @@ void PainterSurface::Cls() {
     QPainter& p = begin_paint();
     p.fillRect(area_, colour_of(back_));
     end_paint();
+    drawn(area_);
 }
 
 void PainterSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
@@ -99,6 +100,10 @@ void PainterSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
     p.setPen(QPen(colour_of(colour), width_ * pixel_, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(ax, ay), QPointF(bx, by));
     end_paint();
+    const double h = m / 2;
+    drawn(QRectF(QPointF(std::min(ax, bx), std::min(ay, by)),
+                 QPointF(std::max(ax, bx), std::max(ay, by)))
+              .adjusted(-h, -h, h, h));
 }
 
 void PainterSurface::Box(float x1, float y1, float x2, float y2, Colour colour) {
@@ -115,6 +120,7 @@ void PainterSurface::Box(float x1, float y1, float x2, float y2, Colour colour) 
     QPainter& p = begin_paint();
     p.fillRect(r.toAlignedRect(), colour_of(colour));
     end_paint();
+    drawn(r.toAlignedRect());
 }
 
 void PainterSurface::PSet(float x, float y) {
@@ -131,6 +137,8 @@ void PainterSurface::PSet(float x, float y) {
     p.setPen(QPen(colour_of(fore_), w, Qt::SolidLine, Qt::RoundCap));
     p.drawPoint(c);
     end_paint();
+    const double h = w / 2 + pixel_;
+    drawn(QRectF(c.x() - h, c.y() - h, 2 * h, 2 * h));
 }
 
 void PainterSurface::Circle(float x, float y, float radius, Colour colour) {
@@ -148,6 +156,8 @@ void PainterSurface::Circle(float x, float y, float radius, Colour colour) {
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(c, r, r);
     end_paint();
+    const double h = r + w / 2 + pixel_;
+    drawn(QRectF(c.x() - h, c.y() - h, 2 * h, 2 * h));
 }
 
 void PainterSurface::setDrawWidth(int pixels) { width_ = std::max(1, pixels); }
@@ -161,9 +171,12 @@ void PainterSurface::Print(const std::string& text) {
     QPainter& p = begin_paint();
     p.setFont(font_);
     p.setPen(colour_of(fore_));
-    p.drawText(QPointF(c.x(), c.y() + QFontMetrics(font_, p.device()).ascent()),
-               QString::fromStdString(text));
+    const QFontMetrics metrics(font_, p.device());
+    const QString line = QString::fromStdString(text);
+    p.drawText(QPointF(c.x(), c.y() + metrics.ascent()), line);
     end_paint();
+    drawn(QRectF(c.x(), c.y(), metrics.horizontalAdvance(line), metrics.height())
+              .adjusted(-2 * pixel_, -pixel_, 2 * pixel_, pixel_));
 }
 
 }  // namespace velantra

@@ -51,6 +51,9 @@ class PainterSurface : public Surface {
     // The painter for one drawing call, in its default state; end_paint closes the call.
     virtual QPainter& begin_paint();
     virtual void end_paint();
+    // After each drawing call: the device rectangle it may have changed, pen and
+    // antialiasing margin included (not yet clipped to the area).
+    virtual void drawn(const QRectF& /*changed*/) {}
 
   private:
     QPainter* painter_ = nullptr;

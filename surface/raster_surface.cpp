@@ -1,19 +1,35 @@
 #include "surface/raster_surface.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace velantra {
 
 RasterSurface::RasterSurface() : PainterSurface(QRectF(0, 0, 1, 1)) { resize(1, 1); }
 
-void RasterSurface::resize(int width_px, int height_px) {
-    image_ = QImage(std::max(1, width_px), std::max(1, height_px), QImage::Format_RGB32);
+void RasterSurface::resize(int width_px, int height_px, double ratio) {
+    size_ = QSize(std::max(1, width_px), std::max(1, height_px));
+    if (!(ratio > 0) || !std::isfinite(ratio)) ratio = 1.0;
+    // Rounded up, so a fractional ratio still covers the last picture pixel.
+    image_ =
+        QImage(static_cast<int>(std::ceil(size_.width() * ratio - 1e-9)),
+               static_cast<int>(std::ceil(size_.height() * ratio - 1e-9)), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
     image_.fill(colour_of(back_colour()));
-    setArea(QRectF(image_.rect()));
+    setArea(QRectF(QPointF(0, 0), QSizeF(size_)));
+    if (on_changed) on_changed(QRect(QPoint(0, 0), size_));
 }
 
+// The image's own ratio makes the painter work in picture pixels and rasterise at the
+// image's resolution.
 QPainter& RasterSurface::begin_paint() { return painter_.emplace(&image_); }
 
 void RasterSurface::end_paint() { painter_.reset(); }
+
+void RasterSurface::drawn(const QRectF& changed) {
+    if (!on_changed) return;
+    const QRect r = changed.toAlignedRect() & QRect(QPoint(0, 0), size_);
+    if (!r.isEmpty()) on_changed(r);
+}
 
 }  // namespace velantra

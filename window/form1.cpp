@@ -16,7 +16,6 @@ void Form1::Form_Resize() {
     ++resize_passes_;
     layout();
     sim_.draw_frame();
-    Picture1->update();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -25,10 +24,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::CmdOK_Click() {
-    sim_.raschet();
-    Picture1->update();
-}
+void Form1::CmdOK_Click() { sim_.raschet(); }
 
 void Form1::beep(double d) { tone_.play(880, beep_duration_ms(d)); }
 

@@ -100,8 +100,11 @@ void Form1::layout() {
     place(VScroll1, v1);
     const UnitRect p1{gx, gy, h1.width, size(h1.width / 3)};
     place(Picture1, p1);
+    // The back buffer follows the picture's size and the resolution of its screen.
     const QSize pixels = Picture1->size();
-    if (surface_.image().size() != pixels) surface_.resize(pixels.width(), pixels.height());
+    const double ratio = Picture1->devicePixelRatioF();
+    if (surface_.size() != pixels || surface_.ratio() != ratio)
+        surface_.resize(pixels.width(), pixels.height(), ratio);
     place(CmdOK, {h1.left + h1.width - cell_w, l4.top, cell_w, cell_h});
     const UnitRect l12{v2.left + v2.width + 5 * gx, l4.top, 1.5f * cell_w, cell_h};
     place(Label12, l12);

@@ -9,11 +9,17 @@ PictureBox::PictureBox(RasterSurface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The surface belongs to the window and goes before its child widgets do.
+    surface_.on_changed = [this](const QRect& changed) { update(changed); };
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), surface_.image(), event->rect());
+    // The image carries its device pixel ratio: at the widget's own ratio this is a copy.
+    const QRect r = event->rect();
+    const double ratio = surface_.image().devicePixelRatio();
+    painter.drawImage(QRectF(r), surface_.image(),
+                      QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
     ++paints_;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // Picture1: shows the raster surface's back buffer and reports pointer moves in pixels.
+// Every drawing call schedules a repaint of what it changed, so whatever has been drawn
+// is on screen the next time the event loop runs, a modal box's loop included.
 // Shape1: the start-point marker, a small filled circle lying on the picture.
 
 #include <QWidget>

@@ -1,0 +1,124 @@
+// One window through 5,000 mixed actions, as a long lesson would use it: runs, typing in
+// every input, scroll steps, resizes, pointer moves and the messages they raise, answered.
+// The state stays canonical, no caption shows nan or inf, and memory stays flat.
+
+#include <malloc.h>
+#include <unistd.h>
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <random>
+
+#include "model/format.h"
+#include "tests/window/window_rig.h"
+#include "window/picture_box.h"
+
+using namespace velantra;
+using namespace velantra::testing;
+
+namespace {
+
+// Live memory: what the allocator keeps cached for reuse is handed back first.
+double resident_mib() {
+    malloc_trim(0);
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
+}
+
+// Measured at one window size, since the back buffer follows the size.
+double settled_mib(const Rig& rig) {
+    rig.client(860, 287);
+    return resident_mib();
+}
+
+// Empty when the window is consistent, else what is wrong.
+QString inconsistency(const Rig& rig) {
+    const Scene& s = rig.form->simulation().scene;
+    const std::pair<const char*, std::string> texts[] = {
+        {"Text1", numstr(s.n1)}, {"Text2", numstr(s.nmin)}, {"Text3", numstr(s.nmax)},
+        {"Text4", numstr(s.X0)}, {"Text5", numstr(s.Yo)},   {"Text6", numstr(s.a0)}};
+    for (const auto& [name, canonical] : texts)
+        if (rig.text(name) != QString::fromStdString(canonical))
+            return QStringLiteral("%1 reads '%2'").arg(name, rig.text(name));
+    if (rig.find<QScrollBar>("HScroll1")->value() != std::lround(s.X0 * 100) ||
+        rig.find<QScrollBar>("VScroll1")->value() != std::lround(s.Yo * 100))
+        return QStringLiteral("a position scroll bar is off its value");
+    for (const QLabel* label : rig.form->findChildren<QLabel*>()) {
+        const QString t = label->text().toLower();
+        if (t.contains(QLatin1String("nan")) || t.contains(QLatin1String("inf")))
+            return QStringLiteral("%1 reads '%2'").arg(label->objectName(), label->text());
+    }
+    return {};
+}
+
+}  // namespace
+
+class SoakTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void five_thousand_mixed_actions();
+};
+
+void SoakTest::five_thousand_mixed_actions() {
+    Rig rig;
+    std::mt19937 random(12);
+    auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    const char* inputs[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
+    const char* bars[] = {"HScroll1", "VScroll1", "VScroll2"};
+    const Qt::Key keys[] = {Qt::Key_0,         Qt::Key_1,      Qt::Key_3,     Qt::Key_5,
+                            Qt::Key_9,         Qt::Key_Period, Qt::Key_Minus, Qt::Key_E,
+                            Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_End,   Qt::Key_Home};
+    const QAbstractSlider::SliderAction steps[] = {
+        QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
+        QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
+        QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
+    auto* cmd = rig.find<QPushButton>("CmdOK");
+    PictureBox* picture = rig.form->picture_box();
+
+    double settled = 0;
+    int runs = 0;
+    for (int action = 1; action <= 5000; ++action) {
+        const int kind = pick(100);
+        if (kind < 15) {
+            QTest::mouseClick(cmd, Qt::LeftButton);
+            ++runs;
+        } else if (kind < 55) {
+            QLineEdit* box = rig.find<QLineEdit>(inputs[pick(6)]);
+            box->setFocus();
+            QTest::keyClick(box, keys[pick(12)]);
+        } else if (kind < 80) {
+            rig.find<QScrollBar>(bars[pick(3)])->triggerAction(steps[pick(6)]);
+        } else if (kind < 83) {
+            rig.form->resize(300 + pick(1100), 250 + pick(550));
+        } else {
+            const QPointF at(pick(picture->width() + 100) - 50, pick(picture->height() + 100) - 50);
+            QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(picture, &move);
+        }
+        QCoreApplication::processEvents();
+        const QString wrong = inconsistency(rig);
+        QVERIFY2(wrong.isEmpty(),
+                 qPrintable(QStringLiteral("action %1: %2").arg(action).arg(wrong)));
+        if (action == 500) settled = settled_mib(rig);
+    }
+    const auto messages = static_cast<int>(rig.box.shown.size());
+    const double grown = settled_mib(rig) - settled;
+    qInfo("%d runs, %d messages answered, resident memory grew by %.2f MiB", runs, messages, grown);
+    // Both kinds were raised and answered: the index error and a run's information.
+    const auto titled = [&](const QString& title) {
+        return std::any_of(rig.box.shown.begin(), rig.box.shown.end(),
+                           [&](const Shown& m) { return m.title == title; });
+    };
+    QVERIFY(titled(QStringLiteral("Ошибка")) && titled(QStringLiteral("Информация")));
+    QVERIFY2(grown < 2.0, qPrintable(QString::number(grown)));
+}
+
+QTEST_MAIN(SoakTest)
+#include "soak_test.moc"
