@@ -22,6 +22,14 @@ using namespace velantra::testing;
 
 namespace {
 
+// AddressSanitizer holds freed memory back in quarantine, so resident memory says nothing
+// there; its LeakSanitizer looks for leaks instead.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kResidentMeaningful = false;
+#else
+constexpr bool kResidentMeaningful = true;
+#endif
+
 // Live memory at one window size (the back buffer follows the size), after the allocator
 // has handed back what it keeps for reuse.
 double resident_mib(const Rig& rig) {
@@ -97,7 +105,7 @@ void SoakTest::five_thousand_mixed_actions() {
     }
     const double grown = resident_mib(rig) - settled;
     qInfo("%zu messages answered, resident memory grew by %.2f MiB", rig.box.shown.size(), grown);
-    QVERIFY2(grown < 2.0, qPrintable(QString::number(grown)));
+    QVERIFY2(grown < 2.0 || !kResidentMeaningful, qPrintable(QString::number(grown)));
     // Both kinds were raised and answered: the index error and a run's information.
     for (const char* title : {"Ошибка", "Информация"})
         QVERIFY(std::any_of(rig.box.shown.begin(), rig.box.shown.end(),
