@@ -78,7 +78,7 @@ const std::map<QString, Figures>& figures_at(int ratio) {
     child.setProcessChannelMode(QProcess::SeparateChannels);
     child.setStandardErrorFile(QProcess::nullDevice());
     child.start(QStringLiteral("/proc/self/exe"),
-                {QStringLiteral("--benchmark_filter=^BM_Scale4K.*/ratio:%1/").arg(ratio),
+                {QStringLiteral("--benchmark_filter=^BM_Scale4K.*<%1>/").arg(ratio),
                  QStringLiteral("--benchmark_format=json")});
     child.waitForFinished(600000);
     const QJsonArray runs =
@@ -95,8 +95,7 @@ const std::map<QString, Figures>& figures_at(int ratio) {
 }
 
 // True when this process has the wanted ratio; otherwise reports the child's figures.
-bool here(benchmark::State& state, const char* name) {
-    const int ratio = static_cast<int>(state.range(0));
+bool here(benchmark::State& state, const char* name, int ratio) {
     if (qFuzzyCompare(process_ratio(), static_cast<double>(ratio))) return true;
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
         state.SkipWithError("QT_SCALE_FACTOR gives another ratio");
@@ -104,7 +103,7 @@ bool here(benchmark::State& state, const char* name) {
     }
     const auto& got = figures_at(ratio);
     const auto found =
-        got.find(QStringLiteral("%1/ratio:%2/manual_time").arg(QLatin1String(name)).arg(ratio));
+        got.find(QStringLiteral("%1<%2>/manual_time").arg(QLatin1String(name)).arg(ratio));
     if (found == got.end()) {
         state.SkipWithError("the child at this ratio gave no figure");
         return false;
@@ -133,8 +132,9 @@ void key(QWidget* target, Qt::Key k, const QString& text) {
     QApplication::sendEvent(target, &release);
 }
 
+template <int Ratio>
 void BM_Scale4K_ResizePass(benchmark::State& state) {
-    if (!here(state, "BM_Scale4K_ResizePass")) return;
+    if (!here(state, "BM_Scale4K_ResizePass", Ratio)) return;
     Maximised shown;
     timed(state, [&] {
         shown.form->Form_Resize();
@@ -144,8 +144,9 @@ void BM_Scale4K_ResizePass(benchmark::State& state) {
 }
 
 // Alternately types a digit at the end of ' 45' and erases it: one full redraw each.
+template <int Ratio>
 void BM_Scale4K_KeystrokeInText6(benchmark::State& state) {
-    if (!here(state, "BM_Scale4K_KeystrokeInText6")) return;
+    if (!here(state, "BM_Scale4K_KeystrokeInText6", Ratio)) return;
     Maximised shown;
     auto* text6 = shown.find<QLineEdit>("Text6");
     text6->setFocus();
@@ -162,8 +163,9 @@ void BM_Scale4K_KeystrokeInText6(benchmark::State& state) {
 }
 
 // A level start at the left edge in a nearly uniform medium walks across the whole picture.
+template <int Ratio>
 void BM_Scale4K_RunLongest(benchmark::State& state) {
-    if (!here(state, "BM_Scale4K_RunLongest")) return;
+    if (!here(state, "BM_Scale4K_RunLongest", Ratio)) return;
     Maximised shown;
     shown.find<QLineEdit>("Text3")->setText(QStringLiteral("1.3333"));
     shown.find<QScrollBar>("HScroll1")->setValue(0);
@@ -176,23 +178,11 @@ void BM_Scale4K_RunLongest(benchmark::State& state) {
     });
 }
 
-BENCHMARK(BM_Scale4K_ResizePass)
-    ->ArgName("ratio")
-    ->Arg(1)
-    ->Arg(2)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Scale4K_KeystrokeInText6)
-    ->ArgName("ratio")
-    ->Arg(1)
-    ->Arg(2)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Scale4K_RunLongest)
-    ->ArgName("ratio")
-    ->Arg(1)
-    ->Arg(2)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Scale4K_ResizePass, 1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Scale4K_ResizePass, 2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Scale4K_KeystrokeInText6, 1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Scale4K_KeystrokeInText6, 2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Scale4K_RunLongest, 1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_Scale4K_RunLongest, 2)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QWindow>
 
 #include "tests/window/window_rig.h"
 #include "window/picture_box.h"
@@ -17,42 +16,37 @@ using namespace velantra::testing;
 
 namespace {
 
-// The picture as the screen holds it (the window's backing store), in device pixels. At a
-// ratio above 1, Qt 6.4's offscreen grab gives only the window's logical size in device
-// pixels, the top-left part of the picture; callers compare that part.
 QPoint picture_origin(Form1& form) {
     return form.picture_box()->mapTo(&form, QPoint(0, 0)) * form.devicePixelRatioF();
 }
 
+// The picture as the screen holds it (the window's backing store), in device pixels. Above
+// ratio 1, Qt 6.4's offscreen grab gives only the window's logical size in device pixels:
+// the top-left part of the picture, which callers compare.
 QImage on_screen(Form1& form) {
-    PictureBox* picture = form.picture_box();
-    const double ratio = form.devicePixelRatioF();
-    const QPoint at = picture_origin(form);
     const QImage window = form.screen()->grabWindow(form.winId()).toImage();
-    return window.copy(at.x(), at.y(),
-                       std::min(qRound(picture->width() * ratio), window.width() - at.x()),
-                       std::min(qRound(picture->height() * ratio), window.height() - at.y()));
+    const QSize size = form.picture_box()->size() * form.devicePixelRatioF();
+    return window.copy(QRect(picture_origin(form), size) & window.rect());
 }
 
-int count_colour(const QImage& image, QRgb colour) {
+int red_pixels(const QImage& image) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) & 0xFFFFFFu) == colour;
+        for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) & 0xFFFFFFu) == 0xFF0000u;
     return n;
 }
 
-constexpr QRgb kRed = 0xFF0000u;
-
-// A message box that, like a real modal one, runs the event loop while it is open and
-// looks at the screen then.
+// Like a real modal box, runs the event loop while open; counts the red then on screen and
+// in the same part of the back buffer.
 class LookingBox : public FakeBox {
   public:
     Form1* form = nullptr;
-    QImage seen, drawn;
+    int seen = 0, drawn = 0;
     Answer show(const QString& text, const QString& title, Buttons buttons) override {
         QTest::qWait(50);
-        seen = on_screen(*form);
-        drawn = form->picture().image().copy();
+        const QImage part = on_screen(*form);
+        seen = red_pixels(part);
+        drawn = red_pixels(form->picture().image().copy(part.rect()));
         return FakeBox::show(text, title, buttons);
     }
 };
@@ -80,19 +74,16 @@ void PictureTest::the_ray_is_on_screen_before_the_message() {
     form.findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(-50);
     form.findChild<QLineEdit*>(QStringLiteral("Text6"))->setText(QStringLiteral("60"));
     QTest::qWait(50);
-    QCOMPARE(count_colour(on_screen(form), kRed), 0);
-
+    QCOMPARE(red_pixels(on_screen(form)), 0);
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CmdOK")), Qt::LeftButton);
     QCOMPARE(box.shown.size(), size_t{1});
     QCOMPARE(box.shown[0].title, QStringLiteral("Информация"));
-    // Everything red drawn by then is shown, but for what the start marker covers.
-    const int drawn = count_colour(box.drawn.copy(box.seen.rect()), kRed);
+    // All of it, but for what the start marker (12 × 12) covers.
     const double ratio = form.devicePixelRatioF();
-    QVERIFY(drawn > 50);
-    QVERIFY2(count_colour(box.seen, kRed) >= drawn - 144 * ratio * ratio,
-             qPrintable(QStringLiteral("%1 of %2 red pixels on screen")
-                            .arg(count_colour(box.seen, kRed))
-                            .arg(drawn)));
+    QVERIFY(box.drawn > 50);
+    QVERIFY2(
+        box.seen >= box.drawn - 144 * ratio * ratio,
+        qPrintable(QStringLiteral("%1 of %2 red pixels on screen").arg(box.seen).arg(box.drawn)));
 }
 
 void PictureTest::a_grid_line_is_sharp_at_the_screen_ratio() {
@@ -101,19 +92,15 @@ void PictureTest::a_grid_line_is_sharp_at_the_screen_ratio() {
     const QImage shown = on_screen(*rig.form);
     const double ratio = rig.form->devicePixelRatioF();
     // The grid line at x = 1.5 m, on a row of the white upper medium.
-    const QPointF at = rig.form->picture().to_pixel(1.5, -0.7);
-    const int row = static_cast<int>(at.y() * ratio);
+    const QPointF at = rig.form->picture().to_pixel(1.5, -0.7) * ratio;
     int covered = 0, off_colour = 0;
-    for (int x = static_cast<int>((at.x() - 4) * ratio); x <= (at.x() + 4) * ratio; ++x) {
-        const QRgb c = shown.pixel(x, row) & 0xFFFFFFu;
-        if (c == 0xFFFFFFu) continue;
-        ++covered;
-        off_colour += c != 0x80FF80u;
+    for (int x = static_cast<int>(at.x() - 4 * ratio); x <= at.x() + 4 * ratio; ++x) {
+        const QRgb c = shown.pixel(x, static_cast<int>(at.y())) & 0xFFFFFFu;
+        covered += c != 0xFFFFFFu;
+        off_colour += c != 0xFFFFFFu && c != 0x80FF80u;
     }
-    QVERIFY(covered >= qFloor(ratio) && covered <= qCeil(ratio));
-    QCOMPARE(off_colour, 0);
-    // Detail finer than a picture pixel (in text, slanted lines): neighbouring device
-    // columns that a magnified picture would fill from one picture pixel differ somewhere.
+    // Detail finer than a picture pixel (text, slanted lines): neighbouring device columns
+    // that a magnified picture would fill from one picture pixel differ somewhere.
     const int origin = picture_origin(*rig.form).x();
     auto source = [&](int x) { return qFloor((origin + x) / ratio); };
     int finer = 0;
@@ -124,16 +111,17 @@ void PictureTest::a_grid_line_is_sharp_at_the_screen_ratio() {
         "ratio %.2f: the grid line covers %d device columns, %d not exactly its colour; %d "
         "pixel pairs with finer detail",
         ratio, covered, off_colour, finer);
+    QVERIFY(covered >= qFloor(ratio) && covered <= qCeil(ratio));
+    QCOMPARE(off_colour, 0);
     if (ratio > 1) QVERIFY(finer > 100);
 }
 
 void PictureTest::marker_and_readout_keep_user_units() {
     Rig rig;
-    PictureBox* picture = rig.form->picture_box();
     const QPointF start = rig.form->picture().to_pixel(2.5, 0.6);
-    const QRectF shape = rig.find<QWidget>("Shape1")->geometry();
-    QVERIFY(std::abs(shape.center().x() - start.x()) <= 1.0);
-    QVERIFY(std::abs(shape.center().y() - start.y()) <= 1.0);
+    const QPointF shape = QRectF(rig.find<QWidget>("Shape1")->geometry()).center();
+    QVERIFY((shape - start).manhattanLength() <= 2.0);
+    PictureBox* picture = rig.form->picture_box();
     const QPointF at = rig.form->picture().to_pixel(1.5, -0.7);
     QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);

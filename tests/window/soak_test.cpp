@@ -1,6 +1,6 @@
-// One window through 5,000 mixed actions, as a long lesson would use it: runs, typing in
-// every input, scroll steps, resizes, pointer moves and the messages they raise, answered.
-// The state stays canonical, no caption shows nan or inf, and memory stays flat.
+// One window through 5,000 mixed actions of a long lesson: runs, typing in every input,
+// scroll steps, resizes, pointer moves and the messages they raise, answered. The texts
+// stay canonical, no caption shows nan or inf, and live memory stays flat.
 
 #include <malloc.h>
 #include <unistd.h>
@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
-#include <cmath>
 #include <fstream>
 #include <random>
 
@@ -23,18 +22,22 @@ using namespace velantra::testing;
 
 namespace {
 
-// Live memory: what the allocator keeps cached for reuse is handed back first.
-double resident_mib() {
+// AddressSanitizer holds freed memory back in quarantine, so resident memory says nothing
+// there; its LeakSanitizer looks for leaks instead.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kResidentMeaningful = false;
+#else
+constexpr bool kResidentMeaningful = true;
+#endif
+
+// Live memory at one window size (the back buffer follows the size), after the allocator
+// has handed back what it keeps for reuse.
+double resident_mib(const Rig& rig) {
+    rig.client(860, 287);
     malloc_trim(0);
     long pages = 0, resident = 0;
     std::ifstream("/proc/self/statm") >> pages >> resident;
-    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
-}
-
-// Measured at one window size, since the back buffer follows the size.
-double settled_mib(const Rig& rig) {
-    rig.client(860, 287);
-    return resident_mib();
+    return static_cast<double>(resident * sysconf(_SC_PAGESIZE)) / 1048576.0;
 }
 
 // Empty when the window is consistent, else what is wrong.
@@ -44,16 +47,14 @@ QString inconsistency(const Rig& rig) {
         {"Text1", numstr(s.n1)}, {"Text2", numstr(s.nmin)}, {"Text3", numstr(s.nmax)},
         {"Text4", numstr(s.X0)}, {"Text5", numstr(s.Yo)},   {"Text6", numstr(s.a0)}};
     for (const auto& [name, canonical] : texts)
-        if (rig.text(name) != QString::fromStdString(canonical))
-            return QStringLiteral("%1 reads '%2'").arg(name, rig.text(name));
+        if (rig.text(name) != QString::fromStdString(canonical)) return rig.text(name);
     if (rig.find<QScrollBar>("HScroll1")->value() != std::lround(s.X0 * 100) ||
         rig.find<QScrollBar>("VScroll1")->value() != std::lround(s.Yo * 100))
         return QStringLiteral("a position scroll bar is off its value");
-    for (const QLabel* label : rig.form->findChildren<QLabel*>()) {
-        const QString t = label->text().toLower();
-        if (t.contains(QLatin1String("nan")) || t.contains(QLatin1String("inf")))
-            return QStringLiteral("%1 reads '%2'").arg(label->objectName(), label->text());
-    }
+    for (const QLabel* label : rig.form->findChildren<QLabel*>())
+        if (label->text().contains(QLatin1String("nan"), Qt::CaseInsensitive) ||
+            label->text().contains(QLatin1String("inf"), Qt::CaseInsensitive))
+            return label->text();
     return {};
 }
 
@@ -74,26 +75,20 @@ void SoakTest::five_thousand_mixed_actions() {
     const Qt::Key keys[] = {Qt::Key_0,         Qt::Key_1,      Qt::Key_3,     Qt::Key_5,
                             Qt::Key_9,         Qt::Key_Period, Qt::Key_Minus, Qt::Key_E,
                             Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_End,   Qt::Key_Home};
-    const QAbstractSlider::SliderAction steps[] = {
-        QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
-        QAbstractSlider::SliderPageStepAdd,   QAbstractSlider::SliderPageStepSub,
-        QAbstractSlider::SliderToMinimum,     QAbstractSlider::SliderToMaximum};
-    auto* cmd = rig.find<QPushButton>("CmdOK");
     PictureBox* picture = rig.form->picture_box();
-
     double settled = 0;
-    int runs = 0;
     for (int action = 1; action <= 5000; ++action) {
         const int kind = pick(100);
         if (kind < 15) {
-            QTest::mouseClick(cmd, Qt::LeftButton);
-            ++runs;
+            QTest::mouseClick(rig.find<QPushButton>("CmdOK"), Qt::LeftButton);
         } else if (kind < 55) {
             QLineEdit* box = rig.find<QLineEdit>(inputs[pick(6)]);
             box->setFocus();
             QTest::keyClick(box, keys[pick(12)]);
         } else if (kind < 80) {
-            rig.find<QScrollBar>(bars[pick(3)])->triggerAction(steps[pick(6)]);
+            // One of the six step actions: arrows, trough and both ends.
+            rig.find<QScrollBar>(bars[pick(3)])
+                ->triggerAction(static_cast<QAbstractSlider::SliderAction>(1 + pick(6)));
         } else if (kind < 83) {
             rig.form->resize(300 + pick(1100), 250 + pick(550));
         } else {
@@ -106,18 +101,15 @@ void SoakTest::five_thousand_mixed_actions() {
         const QString wrong = inconsistency(rig);
         QVERIFY2(wrong.isEmpty(),
                  qPrintable(QStringLiteral("action %1: %2").arg(action).arg(wrong)));
-        if (action == 500) settled = settled_mib(rig);
+        if (action == 500) settled = resident_mib(rig);
     }
-    const auto messages = static_cast<int>(rig.box.shown.size());
-    const double grown = settled_mib(rig) - settled;
-    qInfo("%d runs, %d messages answered, resident memory grew by %.2f MiB", runs, messages, grown);
+    const double grown = resident_mib(rig) - settled;
+    qInfo("%zu messages answered, resident memory grew by %.2f MiB", rig.box.shown.size(), grown);
+    QVERIFY2(grown < 2.0 || !kResidentMeaningful, qPrintable(QString::number(grown)));
     // Both kinds were raised and answered: the index error and a run's information.
-    const auto titled = [&](const QString& title) {
-        return std::any_of(rig.box.shown.begin(), rig.box.shown.end(),
-                           [&](const Shown& m) { return m.title == title; });
-    };
-    QVERIFY(titled(QStringLiteral("Ошибка")) && titled(QStringLiteral("Информация")));
-    QVERIFY2(grown < 2.0, qPrintable(QString::number(grown)));
+    for (const char* title : {"Ошибка", "Информация"})
+        QVERIFY(std::any_of(rig.box.shown.begin(), rig.box.shown.end(),
+                            [&](const Shown& m) { return m.title == QString::fromUtf8(title); }));
 }
 
 QTEST_MAIN(SoakTest)
