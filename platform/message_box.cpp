@@ -11,8 +11,7 @@ Answer QtMessageBox::show(const QString& text, const QString& title, Buttons but
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        // Only Yes or No may end this box: Escape and the close box do nothing.
-        box.setEscapeButton(static_cast<QAbstractButton*>(nullptr));
+        // Escape and the close box answer No: Qt takes a box's one No button as its escape.
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
