@@ -1,0 +1,189 @@
+// The ray figures: each drawn by the simulation itself through the painter surface, at the
+// program's picture size scaled to the figure, so pens and labels keep their proportions.
+
+#include <QFont>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+#include "docs/figure.h"
+#include "model/format.h"
+#include "model/simulation.h"
+#include "surface/painter_surface.h"
+#include "surface/recording_surface.h"
+
+namespace velantra::docs {
+
+namespace {
+
+// The picture box's width in the program's window, in pixels.
+constexpr double kPictureWidth = 698;
+
+// Keeps the result lines of a run for the caption; the information messages are stated
+// in the text, not shown.
+class CaptionDisplay : public Display {
+  public:
+    std::map<ResultLabel, std::string> captions;
+    std::map<ResultLabel, bool> shown;
+    void set_caption(ResultLabel label, const std::string& utf8) override {
+        captions[label] = utf8;
+    }
+    void set_visible(ResultLabel label, bool visible) override { shown[label] = visible; }
+    double shape1_width() const override { return 0.1; }
+    double shape1_height() const override { return 0.04; }
+    void move_shape1(double, double) override {}
+    void message(const std::string&, const std::string&) override {}
+};
+
+QString number(double v) {
+    return QString::number(v, 'g', 7).replace(u'.', u',').replace(u'-', QChar(0x2212));
+}
+
+QFont picture_font(double pixel) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(11 * pixel))));
+    return font;
+}
+
+void set_up(Simulation& sim, const Media& media, const Ray& ray) {
+    Form_Load(sim.scene);
+    sim.decimal_separator = ",";
+    sim.scene.n1 = media.n1;
+    sim.scene.nmin = media.nmin;
+    sim.scene.nmax = static_cast<float>(media.nmax);
+    sim.scene.X0 = ray.X0;
+    sim.scene.Yo = ray.Yo;
+    sim.set_angle(Number::real(ray.a0));
+}
+
+// The program draws the frame for the first ray and runs every ray over it.
+void draw_rays(Simulation& sim, const Media& media, const std::vector<Ray>& rays) {
+    for (std::size_t i = 0; i < rays.size(); ++i) {
+        set_up(sim, media, rays[i]);
+        if (i == 0) sim.draw_frame();
+        sim.raschet();
+    }
+}
+
+// The result lines the program shows after the last run, as the window shows them.
+QString results(const Media& media, const std::vector<Ray>& rays) {
+    RecordingSurface surface;
+    CaptionDisplay display;
+    Simulation sim(surface, display);
+    draw_rays(sim, media, rays);
+    QStringList lines;
+    for (ResultLabel label : {ResultLabel::Label7, ResultLabel::Label9, ResultLabel::Label8,
+                              ResultLabel::Label13, ResultLabel::Label14}) {
+        const auto it = display.captions.find(label);
+        const bool hidden = display.shown.count(label) && !display.shown[label];
+        if (it == display.captions.end() || hidden) continue;
+        const QString text = QString::fromStdString(it->second).trimmed();
+        if (!text.isEmpty()) lines << text;
+    }
+    return lines.join(QStringLiteral("; "));
+}
+
+QString parameters(const Media& media, const std::vector<Ray>& rays) {
+    QString text = QStringLiteral("n1 = %1; nmin = %2; nmax = %3")
+                       .arg(number(media.n1), number(media.nmin), number(media.nmax));
+    // Rays from one start point are named by their angles only.
+    const bool one_start = std::all_of(rays.begin(), rays.end(), [&](const Ray& r) {
+        return r.X0 == rays.front().X0 && r.Yo == rays.front().Yo;
+    });
+    if (one_start) {
+        QStringList angles;
+        for (const Ray& ray : rays) angles << number(ray.a0) + QStringLiteral("°");
+        return text + QStringLiteral("; X0 = %1 м; Yo = %2 м; a0 = %3")
+                          .arg(number(rays.front().X0), number(rays.front().Yo),
+                               angles.join(QStringLiteral(", ")));
+    }
+    for (const Ray& ray : rays)
+        text += QStringLiteral("; X0 = %1 м, Yo = %2 м, a0 = %3°")
+                    .arg(number(ray.X0), number(ray.Yo), number(ray.a0));
+    return text;
+}
+
+}  // namespace
+
+// Marks the angle between two directions (program angles, degrees from the downward
+// vertical) at a point of the picture with an arc and a letter.
+void mark_angle(QPainter& painter, const PainterSurface& surface, double x, double y, double from,
+                double to, const QString& letter, double pixel) {
+    const QPointF c = surface.to_device(x, y);
+    const double r = 45 * pixel;
+    painter.save();
+    painter.setPen(QPen(QColor(0, 0, 160), 1.2 * pixel));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r),
+                    static_cast<int>(std::lround((from - 90) * 16)),
+                    static_cast<int>(std::lround((to - from) * 16)));
+    const double mid = (from + to) / 2 * 3.1415926535 / 180;
+    const QPointF t = c + QPointF(std::sin(mid), std::cos(mid)) * r * 1.4;
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setItalic(true);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(17 * pixel))));
+    painter.setFont(font);
+    painter.setPen(QColor(0, 0, 160));
+    painter.drawText(QRectF(t.x() - 20 * pixel, t.y() - 12 * pixel, 40 * pixel, 24 * pixel),
+                     Qt::AlignCenter, letter);
+    painter.restore();
+}
+
+Figure ray_figure(const Media& media, const std::vector<Ray>& rays, const QString& program,
+                  const Overlay& overlay) {
+    Figure figure;
+    figure.aspect = 1.0 / 3.0;  // 6 m by 2 m: one metre is as long across as down
+    figure.caption = parameters(media, rays) + QStringLiteral(". Программа показывает: ") +
+                     results(media, rays) + QStringLiteral(". Нарисовано моделью программы ") +
+                     program + QStringLiteral(".");
+    figure.draw = [media, rays, overlay](QPainter& painter, const QRectF& area) {
+        const double pixel = area.width() / kPictureWidth;
+        PainterSurface surface(painter, area, pixel);
+        surface.setFont(picture_font(pixel));
+        CaptionDisplay display;
+        Simulation sim(surface, display);
+        draw_rays(sim, media, rays);
+        if (overlay) overlay(painter, surface, sim, pixel);
+        painter.save();
+        painter.setPen(QPen(Qt::black, pixel));
+        painter.setBrush(Qt::NoBrush);
+        // Inside the figure's area, so the frame's ink stays within it.
+        painter.drawRect(area.adjusted(pixel / 2, pixel / 2, -pixel / 2, -pixel / 2));
+        painter.restore();
+    };
+    return figure;
+}
+
+std::map<QString, Figure> ray_figures(const QString& program) {
+    std::map<QString, Figure> f;
+    const Media air_glass{1.000292, 1.5, 1.5};
+    // From above into a homogeneous lower medium: incidence, reflection and refraction
+    // angles at the boundary point.
+    f["refraction"] =
+        ray_figure(air_glass, {{1.6, -0.8, 40}}, program,
+                   [](QPainter& p, const PainterSurface& s, const Simulation& sim, double pixel) {
+                       const double x = sim.run().X1, beta = sim.run().beta;
+                       mark_angle(p, s, x, 0, 180, 220, QStringLiteral("α"), pixel);
+                       mark_angle(p, s, x, 0, 140, 180, QStringLiteral("α′"), pixel);
+                       mark_angle(p, s, x, 0, 0, beta, QStringLiteral("β"), pixel);
+                   });
+    // From below: past the critical angle (left) and just short of it (right).
+    f["tir"] =
+        ray_figure(air_glass, {{0.8, 0.8, 135}, {3.2, 0.8, 139}}, program,
+                   [](QPainter& p, const PainterSurface& s, const Simulation&, double pixel) {
+                       mark_angle(p, s, 1.6, 0, 180, 225, QStringLiteral("α"), pixel);
+                       const double x = 3.2 + 0.8 * std::tan(41 * 3.1415926535 / 180);
+                       mark_angle(p, s, x, 0, 180, 221, QStringLiteral("α"), pixel);
+                   });
+    const Media water_rising{1.000292, 1.3333, 1.4};
+    f["default"] = ray_figure(water_rising, {{2.5, 0.6, 45}}, program);
+    f["vertex"] = ray_figure(water_rising, {{2.0, 0.6, 100}}, program);
+    f["upward"] = ray_figure(water_rising, {{2.5, 0.6, 135}}, program);
+    f["falling"] = ray_figure({1.000292, 1.5, 1.3333}, {{0.5, 0.3, 80}}, program);
+    std::vector<Ray> fan;
+    for (int a0 = 30; a0 <= 150; a0 += 15) fan.push_back({3.0, 0.6, static_cast<double>(a0)});
+    f["fan"] = ray_figure(water_rising, fan, program);
+    return f;
+}
+
+}  // namespace velantra::docs
