@@ -170,10 +170,12 @@ std::map<QString, Figure> ray_figures(const QString& program) {
     // From below: past the critical angle (left) and just short of it (right).
     f["tir"] =
         ray_figure(air_glass, {{0.8, 0.8, 135}, {3.2, 0.8, 139}}, program,
-                   [](QPainter& p, const PainterSurface& s, const Simulation&, double pixel) {
-                       mark_angle(p, s, 1.6, 0, 180, 225, QStringLiteral("α"), pixel);
-                       const double x = 3.2 + 0.8 * std::tan(41 * 3.1415926535 / 180);
-                       mark_angle(p, s, x, 0, 180, 221, QStringLiteral("α"), pixel);
+                   [](QPainter& p, const PainterSurface& s, const Simulation& sim, double pixel) {
+                       mark_angle(p, s, 1.6, 0, -45, 0, QStringLiteral("α"), pixel);
+                       // The last run is the right ray's: its boundary point and refraction.
+                       const double x = sim.run().X1, beta = std::fabs(sim.run().beta);
+                       mark_angle(p, s, x, 0, -41, 0, QStringLiteral("α"), pixel);
+                       mark_angle(p, s, x, 0, 180 - beta, 180, QStringLiteral("β"), pixel);
                    });
     const Media water_rising{1.000292, 1.3333, 1.4};
     f["default"] = ray_figure(water_rising, {{2.5, 0.6, 45}}, program);
