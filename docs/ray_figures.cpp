@@ -2,6 +2,7 @@
 // program's picture size scaled to the figure, so pens and labels keep their proportions.
 
 #include <QFont>
+#include <QPainterPath>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
@@ -103,6 +104,106 @@ QString parameters(const Media& media, const std::vector<Ray>& rays) {
     return text;
 }
 
+// Forwards to a surface but draws the landmark circles with a larger radius, for a view
+// in which the program's 0.02 m would be a dot.
+class WideCircles : public Surface {
+  public:
+    WideCircles(Surface& surface, float radius) : s_(surface), radius_(radius) {}
+    void Scale(float x1, float y1, float x2, float y2) override { s_.Scale(x1, y1, x2, y2); }
+    void Cls() override { s_.Cls(); }
+    void Line(float x1, float y1, float x2, float y2, Colour c) override {
+        s_.Line(x1, y1, x2, y2, c);
+    }
+    void Box(float x1, float y1, float x2, float y2, Colour c) override {
+        s_.Box(x1, y1, x2, y2, c);
+    }
+    void PSet(float x, float y) override { s_.PSet(x, y); }
+    void Circle(float x, float y, float, Colour c) override { s_.Circle(x, y, radius_, c); }
+    int DrawWidth() const override { return s_.DrawWidth(); }
+    void setDrawWidth(int pixels) override { s_.setDrawWidth(pixels); }
+    void setCurrentX(float x) override { s_.setCurrentX(x); }
+    void setCurrentY(float y) override { s_.setCurrentY(y); }
+    void Print(const std::string& text) override { s_.Print(text); }
+
+  private:
+    Surface& s_;
+    float radius_;
+};
+
+// The whole catenary of one start in the lower medium, far beyond the program's picture
+// (outlined): the program's run and landmarks, the curve of formula u = |k|·ch((x − X90)/k)
+// through its vertex dashed, and the boundary with a scale in metres.
+Figure catenary_figure(const Media& media, const Ray& ray, const QString& program) {
+    constexpr float x1 = -25, x2 = 9, y1 = -7, y2 = 2;
+    Figure figure;
+    figure.aspect = (y2 - y1) / (x2 - x1);
+    figure.caption = parameters(media, {ray}) + QStringLiteral(". Программа показывает: ") +
+                     results(media, {ray}) + QStringLiteral(". Нарисовано моделью программы ") +
+                     program + QStringLiteral(".");
+    figure.draw = [media, ray](QPainter& painter, const QRectF& area) {
+        const double pixel = area.width() / kPictureWidth;
+        PainterSurface surface(painter, area, pixel);
+        surface.setFont(picture_font(pixel));
+        WideCircles wide(surface, 0.3f);
+        CaptionDisplay display;
+        Simulation sim(wide, display);
+        set_up(sim, media, ray);
+        sim.parametr();
+        surface.Scale(x1, y1, x2, y2);
+        surface.Cls();
+        surface.setDrawWidth(1);
+        surface.Box(x1, 0, x2, 1, RGB(170, 255, 255));
+        for (float x = -25; x <= 5; x += 5) {
+            surface.Line(x, -0.15f, x, 0.15f, RGB(0, 0, 0));
+            surface.setCurrentX(x + 0.15f);
+            surface.setCurrentY(0.15f);
+            surface.Print(QString::number(x, 'f', 0).toStdString());
+        }
+        surface.Line(x1, 0, x2, 0, RGB(0, 0, 0));
+        const Colour grey = RGB(110, 110, 110);
+        surface.Line(0, -1, 6, -1, grey);
+        surface.Line(6, -1, 6, 1, grey);
+        surface.Line(6, 1, 0, 1, grey);
+        surface.Line(0, 1, 0, -1, grey);
+        // The landmarks first on their own, for the curve through them.
+        RecordingSurface dry;
+        CaptionDisplay quiet;
+        Simulation landmarks(dry, quiet);
+        set_up(landmarks, media, ray);
+        landmarks.parametr();
+        landmarks.raschet();
+        const double P = landmarks.scene.n_otn_inv, X90 = landmarks.scene.X90;
+        const double k = landmarks.scene.Y90 + P;
+        QPainterPath curve;
+        for (double x = x1; x <= x2; x += 0.05) {
+            const QPointF p = surface.to_device(x, std::fabs(k) * std::cosh((x - X90) / k) - P);
+            if (x == x1) {
+                curve.moveTo(p);
+            } else {
+                curve.lineTo(p);
+            }
+        }
+        painter.save();
+        painter.setClipRect(area, Qt::IntersectClip);
+        painter.setPen(QPen(QColor(200, 0, 0), 1.2 * pixel, Qt::DashLine));
+        painter.drawPath(curve);
+        painter.restore();
+        sim.raschet();
+        const std::pair<const char*, QPointF> names[] = {
+            {"X90, Y90", {X90 + 0.5, landmarks.scene.Y90 - 0.4}}, {"X01", {1.5, -0.9}}};
+        for (const auto& [name, at] : names) {
+            surface.setCurrentX(static_cast<float>(at.x()));
+            surface.setCurrentY(static_cast<float>(at.y()));
+            surface.Print(name);
+        }
+        painter.save();
+        painter.setPen(QPen(Qt::black, pixel));
+        painter.drawRect(area.adjusted(pixel / 2, pixel / 2, -pixel / 2, -pixel / 2));
+        painter.restore();
+    };
+    return figure;
+}
+
 }  // namespace
 
 // Marks the angle between two directions (program angles, degrees from the downward
@@ -179,6 +280,7 @@ std::map<QString, Figure> ray_figures(const QString& program) {
                    });
     const Media water_rising{1.000292, 1.3333, 1.4};
     f["default"] = ray_figure(water_rising, {{2.5, 0.6, 45}}, program);
+    f["catenary"] = catenary_figure(water_rising, {2.5, 0.6, 45}, program);
     f["vertex"] = ray_figure(water_rising, {{2.0, 0.6, 100}}, program);
     f["upward"] = ray_figure(water_rising, {{2.5, 0.6, 135}}, program);
     f["falling"] = ray_figure({1.000292, 1.5, 1.3333}, {{0.5, 0.3, 80}}, program);

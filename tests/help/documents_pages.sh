@@ -51,7 +51,7 @@ check_figure() {  # document number colour least
 }
 
 for doc in spravka spravka2 spravka3 Snell uprav; do check_margins $doc; done
-for n in 1 2 4 5 6 7 8; do check_figure spravka $n red 40; done
+for n in 1 2 4 5 6 7 8 9; do check_figure spravka $n red 40; done
 check_figure spravka 3 blue 40
 check_figure spravka2 1 blue 40
 check_figure spravka2 2 red 40
