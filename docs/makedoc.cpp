@@ -155,11 +155,12 @@ bool place_figures(QTextDocument& doc, const std::map<QString, Figure>& figures)
         }
     }
     // From the end, so the positions still ahead stay valid while captions are taken out.
-    for (auto place = places.rbegin(); place != places.rend(); ++place) {
+    for (std::size_t i = places.size(); i-- > 0;) {
+        const Place& place = places[i];
         QTextCharFormat format;
         format.setObjectType(kFigureObject);
-        format.setProperty(kFigureName, place->name);
-        const QTextBlock next = doc.findBlock(place->position).next();
+        format.setProperty(kFigureName, place.name);
+        const QTextBlock next = doc.findBlock(place.position).next();
         if (next.isValid() && next.text().startsWith(QStringLiteral("Рис."))) {
             QTextCursor caption(next);
             caption.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
@@ -170,8 +171,8 @@ bool place_figures(QTextDocument& doc, const std::map<QString, Figure>& figures)
             caption.removeSelectedText();
         }
         QTextCursor cursor(&doc);
-        cursor.setPosition(place->position);
-        cursor.setPosition(place->position + 1, QTextCursor::KeepAnchor);
+        cursor.setPosition(place.position);
+        cursor.setPosition(place.position + 1, QTextCursor::KeepAnchor);
         cursor.setCharFormat(format);
     }
     return whole;

@@ -142,7 +142,8 @@ std::map<QString, Figure> plot_figures(const std::vector<Table>& tables, const Q
         solutions.aspect = 0.62;
         solutions.caption =
             QStringLiteral("По таблицам 1 и 2; нарисовано средствами программы ") + program + u'.';
-        const Table sugar = tables[0], salt = tables[1];
+        const Table& sugar = tables[0];
+        const Table& salt = tables[1];
         solutions.draw = [sugar, salt](QPainter& painter, const QRectF& area) {
             draw_plot(painter, area, {0, 70, 10, 0, QStringLiteral("массовая доля, %")},
                       {1.33, 1.46, 0.02, 2, QStringLiteral("n (20 °C)")}, false,

@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "docs/figure.h"
-#include "model/format.h"
 #include "model/simulation.h"
 #include "surface/painter_surface.h"
 #include "surface/recording_surface.h"
