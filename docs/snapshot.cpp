@@ -1,8 +1,10 @@
-// Draws the main window offscreen after "ПУСК" and saves it as a PNG for the controls guide.
-// Usage: velantra_snapshot <output.png>
+// Draws the main window offscreen after "ПУСК" and saves it as a PNG for the controls guide;
+// with an angle, the angle is typed into its box first.
+// Usage: velantra_snapshot <output.png> [a0]
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPixmap>
 #include <cstdio>
 
@@ -15,8 +17,8 @@
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velantra_snapshot <output.png>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: velantra_snapshot <output.png> [a0]\n");
         return 2;
     }
     // The start-up scene asks nothing and sounds nothing, so the real seams stay silent.
@@ -29,6 +31,12 @@ int main(int argc, char** argv) {
     waited.start();
     while (form1.picture_box()->paints() == 0 && waited.elapsed() < 5000)
         QCoreApplication::processEvents();
+    if (argc == 3) {
+        auto* angle = form1.findChild<QLineEdit*>(QStringLiteral("Text6"));
+        if (angle == nullptr) return 1;
+        angle->setText(QString::fromLocal8Bit(argv[2]));
+        QCoreApplication::processEvents();
+    }
     form1.CmdOK_Click();
     QCoreApplication::processEvents();
     if (!form1.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {

@@ -31,14 +31,17 @@ class Simulation {
     void crossings(double x, double y, float& angle);
     void raschet();
 
-  private:
     // The run's working values that the curved path shares: the first boundary point, the
-    // refracted angle there, and the refracted leg (reused at the exit point).
+    // refracted angle there, and the refracted leg (reused at the exit point). The
+    // documents' figures mark their angles at that point.
     struct Run {
         double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
         double beta = 0;
         float beta_rad = 0;
     };
+    const Run& run() const { return run_; }
+
+  private:
     // One walk along the path through (xs, ys) at angle theta, in chords kStep apart.
     struct Walk {
         double xs, Yc, sin_theta, theta, dx;

@@ -3,6 +3,7 @@
 #include <alsa/asoundlib.h>
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace velantra {
@@ -30,7 +31,7 @@ void AlsaTone::play(int frequency_hz, std::int32_t duration_ms) {
     const auto frames =
         static_cast<std::size_t>(rate) * static_cast<std::size_t>(duration_ms) / 1000;
     std::vector<std::int16_t> samples(frames);
-    const double step = 2.0 * 3.14159265358979323846 * frequency_hz / rate;
+    const double step = 2.0 * std::numbers::pi * frequency_hz / rate;
     for (std::size_t i = 0; i < frames; ++i)
         samples[i] = static_cast<std::int16_t>(12000.0 * std::sin(step * static_cast<double>(i)));
     std::size_t done = 0;

@@ -53,7 +53,7 @@ QColor PainterSurface::colour_of(Colour c) { return QColor(red_of(c), green_of(c
 
 QPainter& PainterSurface::begin_paint() {
     painter_->save();
-    painter_->setClipRect(area_);
+    painter_->setClipRect(area_, Qt::IntersectClip);
     painter_->setRenderHint(QPainter::Antialiasing, true);
     return *painter_;
 }
