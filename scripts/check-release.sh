@@ -11,8 +11,14 @@ bash scripts/install-deps.sh release
 source scripts/roots.sh
 start=$(date +%s)
 mkdir -p "$VELANTRA_ROOTS/$release"
+# One run of a release at a time: the cached layers are made and used by each.
+exec 9>"$VELANTRA_ROOTS/$release/lock"
+flock 9
 run=$(mktemp -d "$VELANTRA_ROOTS/$release/run.XXXXXX")
 deps=$VELANTRA_ROOTS/$release/deps
+# The package layer is made afresh when the lists it was made from change.
+lists=$(cat scripts/install-deps.sh scripts/toolchain.sh | sha256sum | cut -d' ' -f1)
+[ "$(cat "$deps.done" 2>/dev/null)" = "$lists" ] || rm -f "$deps.done"
 finish() {
   root_discard "$run/layer"
   [ -f "$deps.done" ] || root_discard "$deps"
@@ -23,7 +29,7 @@ trap 'exit 130' INT TERM HUP
 
 base=$(root_base "$release")
 # The project's packages as its own script installs them on a fresh machine, kept as a layer
-# over the clean root; `make test` inside adds whatever was listed since.
+# over the clean root.
 if [ ! -f "$deps.done" ]; then
   echo "-- installing the project's packages into the $release root"
   root_discard "$deps"
@@ -33,7 +39,7 @@ if [ ! -f "$deps.done" ]; then
     bash /root/setup/install-deps.sh run test
     rm -rf /root/setup' >"$run/deps.log" 2>&1 || { tail -n 30 "$run/deps.log"; exit 1; }
   rm -rf "$deps.work" "$deps.mnt"
-  touch "$deps.done"
+  echo "$lists" >"$deps.done"
 fi
 ready=$(date +%s)
 

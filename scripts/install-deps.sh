@@ -35,6 +35,6 @@ if [ "$(id -u)" -eq 0 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 else
   echo "Missing Debian packages. Install them with:"
-  echo "sudo apt-get install $(printf '%s\n' "${missing[@]}" | sort -u | tr '\n' ' ')"
+  echo "sudo apt-get install $(printf '%s\n' "${missing[@]}" | sort -u | paste -sd ' ')"
   exit 1
 fi
