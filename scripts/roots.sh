@@ -71,7 +71,8 @@ root_discard() {
   fi
   [ -n "$upper" ] || return 0
   if [ -d "$upper.mnt" ]; then
-    findmnt -rn -o TARGET | grep -F "$upper.mnt" | sort -r | while read -r m; do umount -l "$m"; done
+    findmnt -rn -o TARGET | { grep -F "$upper.mnt" || true; } | sort -r |
+      while read -r m; do umount -l "$m"; done
   fi
   rm -rf "$upper" "$upper.work" "$upper.mnt"
 }
