@@ -11,6 +11,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QString>
 #include <cmath>
 #include <cstdio>
 
@@ -63,34 +64,30 @@ QImage icon(int size) {
 }
 
 // The same picture as a scalable SVG: the same media, ray and boundary, written out by hand.
+constexpr const char* kIconSvg = R"svg(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">
+<defs><linearGradient id="graded" x1="0" y1="0" x2="0" y2="1">
+<stop offset="0" stop-color="#c8ffff"/><stop offset="1" stop-color="#0096aa"/></linearGradient></defs>
+<rect width="32" height="%1" fill="#fafaff"/>
+<rect y="%1" width="32" height="%2" fill="url(#graded)"/>
+<path d="%3" fill="none" stroke="#dc0000" stroke-width="2"/>
+<line x1="0" y1="%1" x2="32" y2="%1" stroke="#000" stroke-width="1"/>
+</svg>
+)svg";
+
 QByteArray icon_svg() {
-    const QRectF r(0, 0, kIconUnits, kIconUnits);
-    const QPainterPath path = ray(r, kIconBoundary);
-    QByteArray d;
+    const QPainterPath path = ray(QRectF(0, 0, kIconUnits, kIconUnits), kIconBoundary);
+    QString d;
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
-        d += (i == 0 ? "M" : " L") + QByteArray::number(e.x, 'f', 3) + ' ' +
-             QByteArray::number(e.y, 'f', 3);
+        d += QStringLiteral("%1%2 %3")
+                 .arg(i == 0 ? "M" : " L")
+                 .arg(e.x, 0, 'f', 3)
+                 .arg(e.y, 0, 'f', 3);
     }
-    const QByteArray b = QByteArray::number(kIconBoundary);
-    const QByteArray lower = QByteArray::number(kIconUnits - kIconBoundary);
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" "
-           "viewBox=\"0 0 32 32\">\n"
-           "<defs><linearGradient id=\"graded\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"1\">"
-           "<stop offset=\"0\" stop-color=\"#c8ffff\"/><stop offset=\"1\" stop-color=\"#0096aa\"/>"
-           "</linearGradient></defs>\n"
-           "<rect width=\"32\" height=\"" +
-           b +
-           "\" fill=\"#fafaff\"/>\n"
-           "<rect y=\"" +
-           b + "\" width=\"32\" height=\"" + lower +
-           "\" fill=\"url(#graded)\"/>\n"
-           "<path d=\"" +
-           d +
-           "\" fill=\"none\" stroke=\"#dc0000\" stroke-width=\"2\"/>\n"
-           "<line x1=\"0\" y1=\"" +
-           b + "\" x2=\"32\" y2=\"" + b + "\" stroke=\"#000\" stroke-width=\"1\"/>\n</svg>\n";
+    return QString::fromLatin1(kIconSvg)
+        .arg(QString::number(kIconBoundary), QString::number(kIconUnits - kIconBoundary), d)
+        .toUtf8();
 }
 
 QImage authors() {
