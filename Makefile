@@ -1,44 +1,64 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README, `make run` and `make test`, and the release tools.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+RELEASE ?= trixie
+# The checks `make test` runs after the test suite (each a scripts/check-<name>.sh).
+CHECKS ?= format static sanitizers fuzz
 
-.PHONY: deps deps-checks build run test checks bench coverage clean
+# `make run` builds the program and its documents only; `make test` adds every optional part.
+# The options are given on each configure, so switching between the two needs no clean build.
+RUN_OPTIONS := -DVELANTRA_TESTS=OFF -DVELANTRA_BENCH=OFF
+TEST_OPTIONS := -DVELANTRA_TESTS=ON -DVELANTRA_BENCH=ON
 
-deps:
-	@bash scripts/install-deps.sh
+# Each target is one recipe run in order, so `make -jN` never runs two set-ups or builds at once.
+configure = cmake -S . -B $(1) $(2) $(CMAKE_FLAGS) >/dev/null
+.PHONY: run test build checks bench coverage package check-package check-release clean
 
-# The checks of `make test` also need clang, its fuzzing runtime and the analysers.
-deps-checks:
-	@bash scripts/install-deps.sh --hardening
-
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
-
-build: deps $(BUILD)/CMakeCache.txt
+build:
+	@bash scripts/install-deps.sh run
+	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=Release $(RUN_OPTIONS))
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The program finds its documents in its working directory, so it starts beside them.
 run: build
 	cd $(BUILD) && ./velantra
 
-test: deps-checks build
+test:
+	@bash scripts/install-deps.sh run test
+	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=Release $(TEST_OPTIONS))
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	$(MAKE) --no-print-directory checks
+	@$(MAKE) --no-print-directory checks
 
 # Each check is a script of its own that builds in a folder of its own and fails on any report.
-CHECKS := format static sanitizers fuzz
 checks:
-	@set -e; for c in $(CHECKS); do \
-	  if [ -f scripts/check-$$c.sh ]; then echo "== check: $$c"; bash scripts/check-$$c.sh; fi; \
-	done
+	@set -e; for c in $(CHECKS); do echo "== check: $$c"; bash scripts/check-$$c.sh; done
 
-coverage: deps-checks
+coverage:
+	@bash scripts/install-deps.sh run test
 	bash scripts/coverage.sh
 
 # Every benchmark, printed as one table (the README keeps the latest).
-bench: build
+bench:
+	@bash scripts/install-deps.sh run test
+	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=Release $(TEST_OPTIONS))
+	cmake --build $(BUILD) -j $(JOBS) --target velantra_bench
 	bash scripts/bench.sh $(BUILD)
 
+# velantra_<version>_<arch>.deb in build-package/, built with Debian's hardening flags and
+# checked by lintian.
+package:
+	@bash scripts/install-deps.sh run package
+	bash scripts/package.sh build-package
+
+# The package installed, started and removed in clean roots of both releases.
+check-package: package
+	bash scripts/check-package.sh build-package bookworm trixie
+
+# `make test` (less sanitizers and fuzz) on the committed HEAD in a clean root of $(RELEASE).
+check-release:
+	bash scripts/check-release.sh $(RELEASE)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-package

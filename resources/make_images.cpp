@@ -1,13 +1,17 @@
 // Draws the icon (a ray bending in a graded cyan medium) and the Authors picture as PNG files.
 // Usage: velantra_makeimages <output dir>
+// Also the icon at the icon theme's sizes (icon-<size>.png) and as a scalable icon.svg.
 
+#include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QString>
 #include <cmath>
 #include <cstdio>
 
@@ -40,18 +44,50 @@ QPainterPath ray(const QRectF& r, double boundary) {
     return path;
 }
 
-QImage icon() {
-    QImage img(32, 32, QImage::Format_ARGB32);
+// The icon is drawn on a 32-unit square, scaled to each size of the desktop's icon theme.
+constexpr double kIconUnits = 32;
+constexpr double kIconBoundary = 12;
+
+QImage icon(int size) {
+    QImage img(size, size, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r(0, 0, 32, 32);
-    draw_media(p, r, 12);
+    p.scale(size / kIconUnits, size / kIconUnits);
+    const QRectF r(0, 0, kIconUnits, kIconUnits);
+    draw_media(p, r, kIconBoundary);
     p.setPen(QPen(QColor(220, 0, 0), 2.0));
-    p.drawPath(ray(r, 12));
+    p.drawPath(ray(r, kIconBoundary));
     p.setPen(QPen(Qt::black, 1.0));
-    p.drawLine(QPointF(0, 12), QPointF(32, 12));
+    p.drawLine(QPointF(0, kIconBoundary), QPointF(kIconUnits, kIconBoundary));
     return img;
+}
+
+// The same picture as a scalable SVG: the same media, ray and boundary, written out by hand.
+constexpr const char* kIconSvg = R"svg(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">
+<defs><linearGradient id="graded" x1="0" y1="0" x2="0" y2="1">
+<stop offset="0" stop-color="#c8ffff"/><stop offset="1" stop-color="#0096aa"/></linearGradient></defs>
+<rect width="32" height="%1" fill="#fafaff"/>
+<rect y="%1" width="32" height="%2" fill="url(#graded)"/>
+<path d="%3" fill="none" stroke="#dc0000" stroke-width="2"/>
+<line x1="0" y1="%1" x2="32" y2="%1" stroke="#000" stroke-width="1"/>
+</svg>
+)svg";
+
+QByteArray icon_svg() {
+    const QPainterPath path = ray(QRectF(0, 0, kIconUnits, kIconUnits), kIconBoundary);
+    QString d;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        d += QStringLiteral("%1%2 %3")
+                 .arg(i == 0 ? "M" : " L")
+                 .arg(e.x, 0, 'f', 3)
+                 .arg(e.y, 0, 'f', 3);
+    }
+    return QString::fromLatin1(kIconSvg)
+        .arg(QString::number(kIconBoundary), QString::number(kIconUnits - kIconBoundary), d)
+        .toUtf8();
 }
 
 QImage authors() {
@@ -82,7 +118,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const bool ok = icon().save(out.filePath(QStringLiteral("icon.png"))) &&
-                    authors().save(out.filePath(QStringLiteral("authors.png")));
+    bool ok = icon(32).save(out.filePath(QStringLiteral("icon.png"))) &&
+              authors().save(out.filePath(QStringLiteral("authors.png")));
+    // The sizes a desktop's hicolor theme looks in, for the menu entry.
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        ok = ok && icon(size).save(out.filePath(QStringLiteral("icon-%1.png").arg(size)));
+    }
+    QFile svg(out.filePath(QStringLiteral("icon.svg")));
+    ok = ok && svg.open(QIODevice::WriteOnly) && svg.write(icon_svg()) > 0;
     return ok ? 0 : 1;
 }

@@ -6,12 +6,16 @@
 # copied into fuzz/regressions/<target>/ once mended.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/toolchain.sh
+need_tool "$CLANGXX" "${LLVM_PACKAGES[0]}"
 seconds="${FUZZ_SECONDS:-30}"
 build=build-fuzz
 targets=(numval format scene typing)
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# A folder configured with another clang is made afresh: CMake cannot switch compilers in place.
+if ! grep -qx "CMAKE_CXX_COMPILER:[A-Z]*=.*$CLANGXX" "$build/CMakeCache.txt" 2>/dev/null; then
+  rm -rf "$build"
+  CC=$CLANG CXX=$CLANGXX cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVELANTRA_FUZZ=ON >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
   rm -f "$build.configure.log"
 fi

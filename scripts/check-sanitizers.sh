@@ -12,7 +12,7 @@ start=$(date +%s)
 # GCC's "undefined" leaves out float-to-integer overflow, which is undefined all the same.
 flags="-fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake -S . -B "$build" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=g++ -DVELANTRA_WERROR=OFF \
+  -DCMAKE_CXX_COMPILER=g++ -DVELANTRA_WERROR=OFF -DVELANTRA_TESTS=ON -DVELANTRA_BENCH=OFF \
   -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
   -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined,float-cast-overflow" >/dev/null

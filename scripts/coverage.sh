@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-coverage
 jobs=${JOBS:-$(nproc)}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVELANTRA_WERROR=OFF \
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DVELANTRA_WERROR=OFF -DVELANTRA_TESTS=ON \
   -DCMAKE_CXX_FLAGS="--coverage -O0" -DCMAKE_EXE_LINKER_FLAGS="--coverage" >/dev/null
 cmake --build "$build" -j "$jobs"
 find "$build" -name '*.gcda' -delete

@@ -1,14 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need.
-# As root it installs what is missing; otherwise it prints the one command to run.
+# Installs the Debian packages a command needs, by group:
+#   run      building and running the program and its documents (`make run`)
+#   test     the tests, benchmarks and checks of `make test`
+#   package  building and checking the Debian package (`make package`)
+#   release  making clean roots of a release (`make check-release`)
+# As root it installs what is missing; otherwise it prints the one command to run and stops.
 set -euo pipefail
-packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libgmock-dev
-  libbenchmark-dev libasound2-dev fonts-liberation fonts-dejavu-core
-  libx11-dev xvfb xdotool x11-utils imagemagick poppler-utils)
-if [ "${1:-}" = "--hardening" ]; then
-  # locales: the format tests check the number texts under a decimal-comma locale.
-  packages+=(clang-14 libclang-rt-14-dev gcovr cppcheck clang-tidy clang-format locales)
-fi
+source "$(dirname "$0")/toolchain.sh"
+packages=()
+for group in "${@:-run}"; do
+  case $group in
+    run) packages+=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libasound2-dev
+      fonts-liberation fonts-dejavu-core) ;;
+    # locales: the format tests check the number texts under a decimal-comma locale.
+    # dbus-daemon, at-spi2-core, python3-pyatspi: the end-to-end test finds the controls on the
+    # accessibility bus.
+    test) packages+=(git libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool
+      x11-utils imagemagick poppler-utils python3 dbus-daemon at-spi2-core python3-pyatspi
+      "${LLVM_PACKAGES[@]}" gcovr cppcheck locales) ;;
+    package) packages+=(dpkg-dev file lintian debootstrap) ;;
+    release) packages+=(git debootstrap) ;;
+    *) echo "install-deps.sh: unknown group $group (run, test, package, release)" >&2; exit 2 ;;
+  esac
+done
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
@@ -21,6 +35,6 @@ if [ "$(id -u)" -eq 0 ]; then
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 else
   echo "Missing Debian packages. Install them with:"
-  echo "sudo apt-get install ${missing[*]}"
+  echo "sudo apt-get install $(printf '%s\n' "${missing[@]}" | sort -u | paste -sd ' ')"
   exit 1
 fi

@@ -1,78 +1,120 @@
 #!/bin/bash
-# Starts the program on a virtual X server, types an angle into Text6, clicks "ПУСК" with
-# real X input and checks that the screen shows red where the model puts the ray.
+# Starts the program on a private X server, types an angle into Text6, clicks "ПУСК" with
+# real X input and checks that the screen shows red where the model puts the ray. The controls
+# and the picture are found on the accessibility bus by their accessible names and descriptions.
 # Usage: ray_on_screen.sh <velantra> <expected_path>
 set -u
-program=$1
-expected_path=$2
+program=$(realpath "$1")
+expected_path=$(realpath "$2")
 angle=40
 work=$(mktemp -d)
-display_number=$((90 + RANDOM % 400))
-xvfb_pid=
-app_pid=
+groups=()
 
+# Each helper runs in a process group of its own, so its children end with it.
+start() {  # log command...
+    local log=$1; shift
+    setsid "$@" > "$work/$log" 2>&1 &
+    groups+=($!)
+}
 finish() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    local i p
+    for ((i = ${#groups[@]} - 1; i >= 0; i--)); do
+        # Children first, while their parent lives to reap them (the accessibility bus).
+        for p in $(ps -o pid= -g "${groups[i]}"); do
+            [ "$p" = "${groups[i]}" ] || { kill "$p" 2>/dev/null && sleep 0.2; }
+        done
+        kill -- "-${groups[i]}" 2>/dev/null
+        wait "${groups[i]}" 2>/dev/null
+    done
     rm -rf "$work"
 }
 trap finish EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+# waits up to 10 s for a helper to write a line into a file
+first_line() {
+    for _ in $(seq 100); do [ -s "$1" ] && grep -q . "$1" && break; sleep 0.1; done
+    head -1 "$1"
+}
 
 "$expected_path" "$angle" > "$work/expected.txt" || fail "the chosen scene would show a message"
 [ "$(wc -l < "$work/expected.txt")" -gt 10 ] || fail "the model drew too few chords"
 
-Xvfb ":$display_number" -screen 0 1280x800x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display_number"
-for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo > /dev/null 2>&1 || fail "Xvfb did not start"
+# Xvfb takes a free display and writes its number to the descriptor given. Without -noreset it
+# resets whenever its last client leaves (the accessibility bus launcher does, early) and refuses
+# the program's connection meanwhile.
+setsid Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
+groups+=($!)
+display=$(first_line "$work/display")
+[ -n "$display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$display"
+
+# A session bus with the accessibility bus on it, where Qt publishes its widgets.
+setsid dbus-daemon --session --nofork --nopidfile --print-address=3 3> "$work/bus" > "$work/dbus.log" 2>&1 &
+groups+=($!)
+DBUS_SESSION_BUS_ADDRESS=$(first_line "$work/bus")
+[ -n "$DBUS_SESSION_BUS_ADDRESS" ] || fail "no session bus"
+export DBUS_SESSION_BUS_ADDRESS
+start a11y.log /usr/libexec/at-spi-bus-launcher --launch-immediately
+start registry.log /usr/libexec/at-spi2-registryd
 
 unset QT_QPA_PLATFORM
-(cd "$work" && exec "$program") > "$work/app.log" 2>&1 &
-app_pid=$!
+(cd "$work" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec setsid "$program") > "$work/app.log" 2>&1 &
+groups+=($!)
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velantra$' | head -1)
-[ -n "$window" ] || fail "no window named Velantra"
-sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$window")"
-win_x=$X
-win_y=$Y
+[ -n "$window" ] || fail "no window named Velantra on $DISPLAY: $(cat "$work/app.log" "$work/xvfb.log")"
+
+# Screen rectangles (x y width height) of the angle box, the button and the picture.
+/usr/bin/python3 - > "$work/places" <<'PY' || fail "controls not found on the accessibility bus"
+import sys, time
+import pyatspi
+
+wanted = {
+    "Text6": lambda o: o.description.startswith("Начальный угол входа луча"),
+    "CmdOK": lambda o: o.name == "ПУСК" and o.getRole() == pyatspi.ROLE_PUSH_BUTTON,
+    "Picture1": lambda o: o.name == "Picture1",
+}
+found = {}
+deadline = time.time() + 15
+while time.time() < deadline and len(found) < len(wanted):
+    for app in pyatspi.Registry.getDesktop(0):
+        for key, test in wanted.items():
+            if key not in found and app is not None:
+                obj = pyatspi.utils.findDescendant(app, test)
+                if obj is not None:
+                    e = obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                    if e.width > 0:
+                        found[key] = e
+    if len(found) < len(wanted):
+        time.sleep(0.3)
+for key in wanted:
+    if key not in found:
+        sys.exit(f"{key} not found")
+    e = found[key]
+    print(key, e.x, e.y, e.width, e.height)
+PY
+place() { awk -v k="$1" -v f="$2" '$1 == k { print $f }' "$work/places"; }
+centre() { echo $(($(place "$1" 2) + $(place "$1" 4) / 2)) $(($(place "$1" 3) + $(place "$1" 5) / 2)); }
 
 shot() { import -window root "$work/$1.png" && convert "$work/$1.png" -depth 8 "rgb:$work/$1.rgb"; }
+sleep 0.3
 shot before
 
-# The client area starts below the menu bar: the first row whose left margin shows the
-# window background 224, 224, 224.
-client_y=$(python3 - "$work/before.rgb" "$win_x" "$win_y" <<'PY'
-import sys
-data = open(sys.argv[1], 'rb').read()
-x, y0 = int(sys.argv[2]) + 2, int(sys.argv[3])
-for y in range(y0, y0 + 80):
-    i = (y * 1280 + x) * 3
-    if data[i:i + 3] == bytes([224, 224, 224]):
-        print(y)
-        break
-PY
-)
-[ -n "$client_y" ] || fail "client area not found"
-
-# Text6 sits at (315, 275) px in the client area, CmdOK at (643, 275), both 60 × 26.
 xdotool windowfocus --sync "$window"
-xdotool mousemove $((win_x + 345)) $((client_y + 288)) click 1
+xdotool mousemove $(centre Text6) click 1
 xdotool key End BackSpace
 xdotool type --delay 50 0
 sleep 0.3
-xdotool mousemove $((win_x + 673)) $((client_y + 288)) click 1
+xdotool mousemove $(centre CmdOK) click 1
 sleep 0.7
 shot after
 [ -n "${VELANTRA_E2E_KEEP:-}" ] && cp "$work/after.png" "$VELANTRA_E2E_KEEP"
 
-python3 - "$work/before.rgb" "$work/after.rgb" "$work/expected.txt" "$win_x" "$client_y" <<'PY'
+/usr/bin/python3 - "$work/before.rgb" "$work/after.rgb" "$work/expected.txt" "$(place Picture1 2)" "$(place Picture1 3)" <<'PY'
 import sys
 before = open(sys.argv[1], 'rb').read()
 after = open(sys.argv[2], 'rb').read()
 points = [tuple(map(float, line.split())) for line in open(sys.argv[3])]
-left, top = int(sys.argv[4]) + 5, int(sys.argv[5]) + 5
+left, top = int(sys.argv[4]), int(sys.argv[5])
 
 def red(data, x, y):
     i = (y * 1280 + x) * 3
