@@ -10,14 +10,21 @@ echo "| benchmark | what it measures | wall time | CPU time | figures |"
 echo "|---|---|---|---|---|"
 printf '%s\n' "$out" | awk '
   BEGIN {
-    what["BM_RunStartUp"] = "ray run, start-up scene"
+    what["BM_RunStartUp"] = "ray run, start-up scene (null surface)"
     what["BM_RunClimb135"] = "ray run, a0 = 135 (refracts and reflects)"
     what["BM_RunLongest"] = "ray run, longest walk (level start across the picture)"
-    what["BM_Frame"] = "one frame: clear, plot edges, axes, grid, shading (698 × 247)"
+    what["BM_Frame"] = "one frame: parametr, clear, plot edges, axes, grid, shading (698 × 247)"
     what["BM_StartToFirstFrame"] = "the real program, process start to first painted frame (Xvfb)"
     what["BM_KeystrokeInText6"] = "one keystroke in the angle box, all nested redraws"
     what["BM_ResizePass"] = "one resize pass of the window"
     what["BM_ConstructShowFirstFrame"] = "construct and show the window to its first frame (in process)"
+    what["BM_RunLongestRaster"] = "ray run, longest walk, drawn into the 698 × 247 raster picture"
+    what["BM_Scale4K_ResizePass<1>"] = "resize pass and repaint, maximised on 3840 × 2160, ratio 1"
+    what["BM_Scale4K_ResizePass<2>"] = "resize pass and repaint, maximised on 3840 × 2160, ratio 2"
+    what["BM_Scale4K_KeystrokeInText6<1>"] = "keystroke in the angle box and repaint, 4K, ratio 1"
+    what["BM_Scale4K_KeystrokeInText6<2>"] = "keystroke in the angle box and repaint, 4K, ratio 2"
+    what["BM_Scale4K_RunLongest<1>"] = "ПУСК of the longest walk and repaint, 4K, ratio 1"
+    what["BM_Scale4K_RunLongest<2>"] = "ПУСК of the longest walk and repaint, 4K, ratio 2"
   }
   /^BM_/ {
     base = $1; sub(/\/.*/, "", base)
