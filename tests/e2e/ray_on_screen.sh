@@ -69,7 +69,9 @@ import sys, time
 import pyatspi
 
 wanted = {
-    "Text6": lambda o: o.description.startswith("Начальный угол входа луча"),
+    # Its label "α0=" carries the same description; the box is the one that takes text.
+    "Text6": lambda o: o.description.startswith("Начальный угол входа луча")
+    and o.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY),
     "CmdOK": lambda o: o.name == "ПУСК" and o.getRole() == pyatspi.ROLE_PUSH_BUTTON,
     "Picture1": lambda o: o.name == "Picture1",
 }
@@ -132,7 +134,7 @@ print(f"{hits} of {len(points)} chord midpoints red after the run, {stale} befor
 x0 = 2.5 / 6 * 698
 wrong = sum(near(after, 2 * x0 - px, py) for px, py in points if abs(px - x0) > 8)
 if hits < 0.9 * len(points) or stale > 0 or wrong > 0.2 * len(points):
-    print(f"FAIL: mirrored hits {wrong}")
+    print(f"FAIL: {hits} hits, {stale} before the run, {wrong} mirrored")
     sys.exit(1)
 PY
 status=$?
