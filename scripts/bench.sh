@@ -31,12 +31,15 @@ printf '%s\n' "$out" | awk '
   /^BM_.*_(mean|stddev|cv)[[:space:]]/ { next }
   /^BM_/ {
     base = $1; sub(/\/.*/, "", base)
-    if ($2 == "ERROR") { line = $0; sub(/.*ERROR OCCURRED: /, "", line); rows[++n] = sprintf("| %s | %s | skipped: %s | |", base, what[base], line); next }
+    if ($2 == "ERROR") { if (base in skipped) next; skipped[base] = 1; line = $0; sub(/.*ERROR OCCURRED: /, "", line); rows[++n] = sprintf("| %s | %s | skipped: %s | |", base, what[base], line); next }
     extra = ""
     for (i = 7; i <= NF; i++) extra = extra (extra == "" ? "" : ", ") $i
     u1 = $3; if (u1 == "us") u1 = "µs"; u2 = $5; if (u2 == "us") u2 = "µs"
     # The start-up row gets its ratio to the bare Qt program once both are in.
-    if (base ~ /^BM_StartToFirstFrame/) time[base] = $2 * (u1 == "s" ? 1000 : 1)
+    if (base ~ /^BM_StartToFirstFrame/) {
+      time[base] = $2 * (u1 == "s" ? 1000 : 1)
+      for (i = 7; i <= NF; i++) if ($i ~ /^child_cpu_ms=/) { cpu[base] = $i; sub(/.*=/, "", cpu[base]) }
+    }
     rows[++n] = sprintf("| %s | %s | %s %s | %s %s | %s", base, what[base], $2, u1, $4, u2, extra)
     names[n] = base
   }
@@ -44,7 +47,8 @@ printf '%s\n' "$out" | awk '
     bare = time["BM_StartToFirstFrameBareQt"]; real = time["BM_StartToFirstFrame"]
     for (i = 1; i <= n; i++) {
       if (names[i] == "BM_StartToFirstFrame" && bare > 0 && real > 0)
-        rows[i] = rows[i] sprintf(", %.2f × the bare Qt program", real / bare)
+        rows[i] = rows[i] sprintf(", %.2f × the bare Qt program (processor time %.2f ×)", real / bare,
+                                  cpu["BM_StartToFirstFrameBareQt"] > 0 ? cpu["BM_StartToFirstFrame"] / cpu["BM_StartToFirstFrameBareQt"] : 0)
       print rows[i] " |"
     }
   }'
