@@ -18,7 +18,8 @@ for group in "${@:-run}"; do
     test) packages+=(git libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool
       x11-utils imagemagick poppler-utils python3 dbus-daemon at-spi2-core python3-pyatspi
       "${LLVM_PACKAGES[@]}" gcovr cppcheck locales) ;;
-    package) packages+=(dpkg-dev file lintian debootstrap) ;;
+    # appstream, desktop-file-utils: lintian validates the metainfo and the menu entry with them.
+    package) packages+=(dpkg-dev file lintian appstream desktop-file-utils debootstrap) ;;
     release) packages+=(git debootstrap) ;;
     *) echo "install-deps.sh: unknown group $group (run, test, package, release)" >&2; exit 2 ;;
   esac
