@@ -1,12 +1,15 @@
-// Prints everything a scene shows: the box texts, captions, visibilities, messages and every
-// drawn call of the frame and the run, for the start-up scene, the edge cases and random
-// scenes with typed texts. The native and the WebAssembly builds must print the same lines.
+// Prints everything the window shows over a scene: every change of a control (texts, carets,
+// values, captions, visibility, layout), messages, tones, documents opened, every drawn call
+// of the last frame and of the run, and pointer readouts, for the start-up scene, the edge
+// cases and random scenes of typed texts and scroll steps. The native and the WebAssembly
+// builds must print the same lines.
 
 #include <cinttypes>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
@@ -14,8 +17,11 @@
 #include "model/constants.h"
 #include "model/format.h"
 #include "model/simulation.h"
-#include "tests/support/recording_display.h"
+#include "tests/support/fakes.h"
+#include "tests/support/form_rig.h"
 #include "tests/support/recording_surface.h"
+#include "window/definition.h"
+#include "window/form1.h"
 
 namespace velantra::testing {
 namespace {
@@ -64,11 +70,6 @@ std::string g9(float v) {
     std::snprintf(b, sizeof b, "%.9g", static_cast<double>(v));
     return b;
 }
-std::string g17(double v) {
-    char b[40];
-    std::snprintf(b, sizeof b, "%.17g", v);
-    return b;
-}
 
 const char* kind_name(DrawCall::Kind k) {
     static const char* names[] = {"Scale",  "Cls",      "Line",     "Box",      "PSet",
@@ -76,156 +77,150 @@ const char* kind_name(DrawCall::Kind k) {
     return names[static_cast<int>(k)];
 }
 
-const char* label_name(ResultLabel l) {
-    static const char* names[] = {"Label7", "Label8", "Label9", "Label13", "Label14"};
-    return names[static_cast<int>(l)];
-}
+// The window's logic over a recording picture, with a view, message box, tone, launcher
+// and Authors window that print what they are told, in the order they are told it.
+class Window : public View, public MessageBox, public Tone, public Launcher {
+  public:
+    Window(Printer& out, std::string separator)
+        : out_(out),
+          form(surface, *this, Platform{*this, *this, *this, authors, std::move(separator)}) {}
 
-// The four typed boxes and the read-only two, as the window's handlers treat their texts.
-enum class Box { Text1, Text2, Text3, Text4, Text5, Text6 };
+    void changed(const Control& c, Aspect what) override {
+        std::string l = c.name();
+        if (const auto* box = dynamic_cast<const TextBox*>(&c)) {
+            if (what == Aspect::Text) l += " text '" + box->text() + "'";
+            if (what == Aspect::Caret) l += " caret " + std::to_string(box->caret());
+        }
+        if (const auto* bar = dynamic_cast<const ScrollBar*>(&c); bar && what == Aspect::Value)
+            l += " value " + std::to_string(bar->value());
+        if (const auto* label = dynamic_cast<const Label*>(&c); label && what == Aspect::Caption)
+            l += " caption '" + label->caption() + "'";
+        if (what == Aspect::Visible) l += c.visible() ? " visible 1" : " visible 0";
+        if (what == Aspect::Geometry) {
+            const UnitRect& u = c.units();
+            const PixelRect& p = c.pixels();
+            l += " geometry " + g9(u.left) + ' ' + g9(u.top) + ' ' + g9(u.width) + ' ' +
+                 g9(u.height) + " px " + std::to_string(p.left) + ' ' + std::to_string(p.top) +
+                 ' ' + std::to_string(p.width) + ' ' + std::to_string(p.height);
+        }
+        out_.line(l);
+    }
+    Frame frame() const override { return {100, 80, 876, 345}; }
+    void end_program() override { out_.line("end_program"); }
+    Answer show(const std::string& text, const std::string& title, Buttons buttons) override {
+        out_.line("message '" + title + "' '" + text + "' " +
+                  std::to_string(static_cast<int>(buttons)));
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+    }
+    void play(int frequency_hz, std::int32_t duration_ms) override {
+        out_.line("tone " + std::to_string(frequency_hz) + " " + std::to_string(duration_ms));
+    }
+    // Paths from the working folder on, which differs between the two runs.
+    void open_document(const std::string& path) override {
+        std::string cwd = std::filesystem::current_path().string();
+        if (!cwd.empty() && cwd.back() == '/') cwd.pop_back();
+        out_.line("open " + (path.rfind(cwd, 0) == 0 ? path.substr(cwd.size()) : path));
+    }
+    bool program_exists(const std::string&) const override { return false; }
+    void start_detached(const std::string& program, const std::vector<std::string>&) override {
+        out_.line("start " + program);
+    }
+
+    // The calls drawn since the last print, then a fresh log: each earlier frame (from one
+    // clearing to the next) as a digest of its lines, the last one line by line.
+    void print_drawn(const char* part) {
+        std::size_t last = 0;
+        for (std::size_t i = 0; i < surface.calls.size(); ++i)
+            if (surface.calls[i].kind == DrawCall::Kind::Cls) last = i;
+        std::uint64_t digest = 14695981039346656037ULL;
+        for (std::size_t i = 0; i < surface.calls.size(); ++i) {
+            const std::string l = drawn(surface.calls[i]);
+            if (i >= last) {
+                out_.line(l);
+                continue;
+            }
+            for (char ch : l + '\n')
+                digest = (digest ^ static_cast<unsigned char>(ch)) * 1099511628211ULL;
+            if (i + 1 == last || surface.calls[i + 1].kind == DrawCall::Kind::Cls)
+                out_.line("frame digest " + std::to_string(digest));
+        }
+        out_.line(std::string("end ") + part + " " + std::to_string(surface.calls.size()));
+        surface.calls.clear();
+    }
+    TextBox& box(const char* name) { return static_cast<TextBox&>(*form.find(name)); }
+    ScrollBar& bar(const char* name) { return static_cast<ScrollBar&>(*form.find(name)); }
+    void type(const char* name, const std::string& text) {
+        out_.line(std::string("type ") + name + " '" + text + "'");
+        form.typed(box(name), text, static_cast<int>(text.size()));
+    }
+
+    static std::string drawn(const DrawCall& c) {
+        std::string l = kind_name(c.kind);
+        const auto add = [&l](const std::string& field) { l += ' ' + field; };
+        const std::string colour = std::to_string(c.colour), width = std::to_string(c.width);
+        switch (c.kind) {
+            case DrawCall::Kind::Scale:
+            case DrawCall::Kind::Box:
+            case DrawCall::Kind::Line:
+                for (float v : {c.x1, c.y1, c.x2, c.y2}) add(g9(v));
+                if (c.kind != DrawCall::Kind::Scale) add(colour);
+                if (c.kind == DrawCall::Kind::Line) add(width);
+                break;
+            case DrawCall::Kind::PSet:
+                for (const std::string& f : {g9(c.x1), g9(c.y1), width}) add(f);
+                break;
+            case DrawCall::Kind::Circle:
+                for (const std::string& f : {g9(c.x1), g9(c.y1), g9(c.radius), colour, width})
+                    add(f);
+                break;
+            case DrawCall::Kind::SetWidth:
+                add(width);
+                break;
+            case DrawCall::Kind::CurrentX:
+            case DrawCall::Kind::CurrentY:
+            case DrawCall::Kind::Print:
+                add(g9(c.current_x));
+                add(g9(c.current_y));
+                if (c.kind == DrawCall::Kind::Print) add("'" + c.text + "'");
+                break;
+            case DrawCall::Kind::Cls:
+                break;
+        }
+        return l;
+    }
+
+  private:
+    Printer& out_;
+
+  public:
+    RecordingSurface surface;
+    FakeAuthors authors;
+    Form1 form;
+};
 
 class Scenes {
   public:
     explicit Scenes(Printer& out) : out_(out) {}
 
-    // One scene: the start-up values, then the settings, the typed texts, a frame and a run.
-    template <class Setup>
-    void scene(const std::string& name, Setup setup) {
-        RecordingSurface surface;
-        RecordingDisplay display;
-        Simulation sim{surface, display};
-        Form_Load(sim.scene);
-        sim.set_angle(sim.scene.a0);
-        sim.decimal_separator = ++count_ % 2 == 0 ? "," : ".";
-        out_.line("scene " + std::to_string(count_) + " " + name);
-        Context c{sim, display};
-        setup(c);
-        print_boxes(sim.scene);
-        sim.draw_frame();
-        print(surface, display, "frame");
-        surface.calls.clear();
-        display.messages.clear();
-        sim.raschet();
-        print(surface, display, "run");
+    // One scene: a window at its defined size, then the actions, the last frame's drawing,
+    // a run and pointer readouts over the picture.
+    template <class Actions>
+    void scene(const std::string& name, Actions actions) {
+        out_.line("scene " + std::to_string(++count_) + " " + name);
+        Window w(out_, count_ % 2 == 0 ? "," : ".");
+        w.form.client_resized(kForm1.client_width, kForm1.client_height);
+        w.surface.calls.clear();
+        actions(w);
+        w.print_drawn("frame");
+        w.form.CmdOK_Click();
+        w.print_drawn("run");
+        const PixelRect& p = w.form.Picture1.pixels();
+        for (int i = 0; i <= 4; ++i)
+            w.form.pointer_moved(0, 0, p.width * i / 4.0 - 0.5, p.height * (4 - i) / 4.0 + 0.25);
     }
     long count() const { return count_; }
 
-    struct Context {
-        Simulation& sim;
-        RecordingDisplay& display;
-        Scene& s() { return sim.scene; }
-        // The handler of a typed box: numval, the index check, the canonical text written
-        // back, which the box hands to the handler again until it stays.
-        void type(Box box, const std::string& text) {
-            std::string shown = text;
-            for (int pass = 0; pass < 4; ++pass) {
-                const std::string canonical = handle(box, shown);
-                if (canonical == shown) break;
-                shown = canonical;
-            }
-        }
-        std::string handle(Box box, const std::string& text) {
-            Scene& sc = sim.scene;
-            const std::optional<double> typed = numval(text);
-            switch (box) {
-                case Box::Text1:
-                    if (typed) {
-                        sc.n1 = *typed;
-                        if (!(sc.n1 < sc.nmin)) index_error(sc.n1, 1.001);
-                    }
-                    return numstr(sc.n1);
-                case Box::Text2:
-                    if (typed) {
-                        sc.nmin = *typed;
-                        if (!(sc.n1 < sc.nmin)) index_error(sc.nmin, 1.333);
-                    }
-                    return numstr(sc.nmin);
-                case Box::Text3: {
-                    const double v = typed.value_or(static_cast<double>(sc.nmax));
-                    if (std::fabs(v) <= static_cast<double>(std::numeric_limits<float>::max()))
-                        sc.nmax = static_cast<float>(v);
-                    return numstr(sc.nmax);
-                }
-                case Box::Text4:
-                    sc.X0 = typed.value_or(sc.X0);
-                    return numstr(sc.X0);
-                case Box::Text5:
-                    sc.Yo = typed.value_or(sc.Yo);
-                    return numstr(sc.Yo);
-                case Box::Text6:
-                    sim.set_angle(Number::real(typed.value_or(sc.a0.value())));
-                    return numstr(sc.a0);
-            }
-            return {};
-        }
-        void index_error(double& value, double replacement) {
-            display.messages.emplace_back("index", "Ошибка");
-            value = replacement;
-        }
-        // The scroll bars: X0 and Yo in hundredths, the angle in whole degrees.
-        void hscroll(int v) {
-            sim.scene.X0 = v * 0.01;
-            type(Box::Text4, numstr(sim.scene.X0));
-        }
-        void vscroll1(int v) {
-            sim.scene.Yo = v * 0.01;
-            type(Box::Text5, numstr(sim.scene.Yo));
-        }
-        void vscroll2(int v) { sim.set_angle(Number::integer(static_cast<std::int16_t>(v))); }
-    };
-
   private:
-    void print_boxes(const Scene& s) {
-        out_.line("box " + numstr(s.n1) + "|" + numstr(s.nmin) + "|" + numstr(s.nmax) + "|" +
-                  numstr(s.X0) + "|" + numstr(s.Yo) + "|" + numstr(s.a0) + "|" + g9(s.a0rad));
-    }
-
-    void print(const RecordingSurface& surface, const RecordingDisplay& display, const char* part) {
-        for (const DrawCall& c : surface.calls) {
-            std::string l = kind_name(c.kind);
-            const auto add = [&l](const std::string& field) { l += ' ' + field; };
-            const std::string colour = std::to_string(c.colour), width = std::to_string(c.width);
-            switch (c.kind) {
-                case DrawCall::Kind::Scale:
-                case DrawCall::Kind::Box:
-                case DrawCall::Kind::Line:
-                    for (float v : {c.x1, c.y1, c.x2, c.y2}) add(g9(v));
-                    if (c.kind != DrawCall::Kind::Scale) add(colour);
-                    if (c.kind == DrawCall::Kind::Line) add(width);
-                    break;
-                case DrawCall::Kind::PSet:
-                    for (const std::string& f : {g9(c.x1), g9(c.y1), width}) add(f);
-                    break;
-                case DrawCall::Kind::Circle:
-                    for (const std::string& f : {g9(c.x1), g9(c.y1), g9(c.radius), colour, width})
-                        add(f);
-                    break;
-                case DrawCall::Kind::SetWidth:
-                    add(width);
-                    break;
-                case DrawCall::Kind::CurrentX:
-                case DrawCall::Kind::CurrentY:
-                case DrawCall::Kind::Print:
-                    add(g9(c.current_x));
-                    add(g9(c.current_y));
-                    if (c.kind == DrawCall::Kind::Print) add("'" + c.text + "'");
-                    break;
-                case DrawCall::Kind::Cls:
-                    break;
-            }
-            out_.line(l);
-        }
-        for (const auto& [label, text] : display.captions)
-            out_.line(std::string("caption ") + label_name(label) + " '" + text + "'");
-        for (const auto& [label, v] : display.visible)
-            out_.line(std::string("visible ") + label_name(label) + (v ? " 1" : " 0"));
-        for (const auto& [x, y] : display.shape1_moves)
-            out_.line("shape1 " + g17(x) + " " + g17(y));
-        for (const auto& [text, title] : display.messages)
-            out_.line("message '" + title + "' '" + text + "'");
-        out_.line(std::string("end ") + part + " " + std::to_string(surface.calls.size()));
-    }
-
     Printer& out_;
     long count_ = 0;
 };
@@ -260,11 +255,32 @@ std::string typed_text(Random& r) {
     return t;
 }
 
+// The scene's values set as they are held, then the window redrawn: the layout pass writes
+// each box's canonical text back through its handler, as after any entry.
+void set_scene(Window& w, double n1, double nmin, float nmax, double a0, double X0, double Yo) {
+    Scene& s = w.form.simulation().scene;
+    s.n1 = n1;
+    s.nmin = nmin;
+    s.nmax = nmax;
+    s.X0 = X0;
+    s.Yo = Yo;
+    w.form.simulation().set_angle(Number::real(a0));
+    w.form.Form_Resize();
+}
+
 void run_all(Printer& out, int random_scenes) {
     Scenes scenes(out);
-    scenes.scene("start-up", [](Scenes::Context&) {});
+    scenes.scene("start-up", [](Window& w) {
+        for (const MenuDef& menu : kMenus)
+            for (const MenuEntryDef& entry : menu.entries)
+                if (std::string(entry.caption) != "-") w.form.menu_chosen(entry.name);
+        // The closing question, answered No: the window stays.
+        w.form.close_requested();
+    });
 
-    // The edge cases, over a grid of their values.
+    // The edge cases over a grid: homogeneous lower medium, falling index, n1 >= nmin, starts
+    // above, on and below the boundary, horizontal and vertical starts, angles beyond ±180,
+    // huge and tiny values.
     const float fmax = std::numeric_limits<float>::max();
     const double n1s[] = {-0.5, 0, 1.000292, 1.3333, 1.5, 2};
     const double nmins[] = {0, 1, 1.333, 1.3333, 1.5};
@@ -283,61 +299,59 @@ void run_all(Printer& out, int random_scenes) {
                     const double Yo = Yos[i % 7];
                     const double X0 = X0s[i / 7 % 3];
                     ++i;
-                    scenes.scene("grid", [&](Scenes::Context& c) {
-                        c.s().n1 = n1;
-                        c.s().nmin = nmin;
-                        c.s().nmax = nmax;
-                        c.s().X0 = X0;
-                        c.s().Yo = Yo;
-                        c.sim.set_angle(Number::real(a0));
-                    });
+                    scenes.scene("grid",
+                                 [&](Window& w) { set_scene(w, n1, nmin, nmax, a0, X0, Yo); });
                 }
-    // The scroll bars over their ranges.
+    // The scroll bars over their ranges, by every kind of step.
+    const ScrollAction actions[] = {ScrollAction::LineUp, ScrollAction::LineDown,
+                                    ScrollAction::PageUp, ScrollAction::PageDown,
+                                    ScrollAction::ToTop,  ScrollAction::ToBottom};
     for (int a = -181; a <= 181; ++a)
-        scenes.scene("angle " + std::to_string(a), [&](Scenes::Context& c) { c.vscroll2(a); });
+        scenes.scene("angle " + std::to_string(a), [&](Window& w) {
+            w.form.scrolled_to(w.bar("VScroll2"), a);
+            w.form.scrolled(w.bar("VScroll2"), actions[(a + 181) % 6]);
+        });
     for (int y = -100; y <= 100; y += 5)
         for (int x = 0; x <= 600; x += 50)
-            scenes.scene("start " + std::to_string(x) + " " + std::to_string(y),
-                         [&](Scenes::Context& c) {
-                             c.hscroll(x);
-                             c.vscroll1(y);
-                         });
+            scenes.scene("start " + std::to_string(x) + " " + std::to_string(y), [&](Window& w) {
+                w.form.scrolled_to(w.bar("HScroll1"), x);
+                w.form.scrolled_to(w.bar("VScroll1"), y);
+                w.form.scrolled(w.bar("VScroll1"), actions[(x + y + 100) % 6]);
+            });
 
-    // Random scenes: typed texts into the four boxes, the start from the scroll bars or
-    // typed, huge and tiny values now and then.
+    // Random scenes: typed texts into the four boxes, the start from the scroll bars, now
+    // and then another window size or a huge start set as held.
     Random r{20260101};
+    const char* typed_boxes[] = {"Text1", "Text2", "Text3", "Text6"};
+    const double lo[] = {0.9, 1.0, 0.8, -200}, hi[] = {1.6, 2.0, 2.5, 200};
     for (int k = 0; k < random_scenes; ++k) {
-        scenes.scene("random", [&](Scenes::Context& c) {
-            const int order = r.below(6);
+        scenes.scene("random", [&](Window& w) {
+            if (r.below(8) == 0) {
+                const int width = 300 + r.below(1700);
+                w.form.client_resized(width, 150 + r.below(1000));
+            }
+            const int order = r.below(4);
             for (int step = 0; step < 4; ++step) {
-                switch ((step + order) % 4) {
-                    case 0:
-                        c.type(Box::Text1,
-                               r.below(3) == 0 ? typed_text(r) : numstr(r.in(0.9, 1.6)));
-                        break;
-                    case 1:
-                        c.type(Box::Text2,
-                               r.below(3) == 0 ? typed_text(r) : numstr(r.in(1.0, 2.0)));
-                        break;
-                    case 2:
-                        c.type(Box::Text3,
-                               r.below(3) == 0 ? typed_text(r) : numstr(r.in(0.8, 2.5)));
-                        break;
-                    default:
-                        c.type(Box::Text6,
-                               r.below(3) == 0 ? typed_text(r) : numstr(r.in(-200, 200)));
-                        break;
-                }
+                const int b = (step + order) % 4;
+                const bool free_text = r.below(3) == 0;
+                w.type(typed_boxes[b], free_text ? typed_text(r) : numstr(r.in(lo[b], hi[b])));
             }
-            if (r.below(2) == 0) {
-                c.hscroll(r.below(601));
-                c.vscroll1(r.below(201) - 100);
-            } else {
-                c.s().X0 = r.in(-1, 7);
-                c.s().Yo = r.in(-1.2, 1.2);
+            const int x = r.below(601);
+            const int y = r.below(201) - 100;
+            w.form.scrolled_to(w.bar("HScroll1"), x);
+            w.form.scrolled_to(w.bar("VScroll1"), y);
+            const int steps = r.below(4);
+            for (int s = 0; s < steps; ++s) {
+                const char* bars[] = {"HScroll1", "VScroll1", "VScroll2"};
+                const char* bar = bars[r.below(3)];
+                w.form.scrolled(w.bar(bar), actions[r.below(6)]);
             }
-            if (r.below(20) == 0) c.s().X0 = r.below(2) ? 1e300 : -1e-300;
-            if (r.below(20) == 0) c.s().Yo = r.below(2) ? 1e-300 : -1e30;
+            if (r.below(20) == 0) {
+                const Scene& s = w.form.simulation().scene;
+                const double X0 = r.below(2) ? 1e300 : -1e-300;
+                const double Yo = r.below(2) ? 1e-300 : -1e30;
+                set_scene(w, s.n1, s.nmin, s.nmax, s.a0, X0, Yo);
+            }
         });
     }
     out.line("scenes " + std::to_string(scenes.count()));
