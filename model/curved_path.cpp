@@ -20,12 +20,13 @@ Simulation::Walk Simulation::walk_from(double xs, double ys, double sin_theta, d
 // the right edge or the left edge, tested in that order after each chord.
 bool Simulation::walk(Walk& w) {
     const double P = scene.n_otn_inv;
+    // The weights of the two exponentials stay the same along the walk.
+    const double sin2 = maths::squared(maths::sin(w.theta / 2));
+    const double cos2 = maths::squared(maths::cos(w.theta / 2));
     while (w.y < kYmax) {
         w.x = w.xp + w.dx;
         const double u = ((w.x - w.xs) / w.Yc) / w.sin_theta;
-        w.y = w.Yc * (maths::squared(maths::sin(w.theta / 2)) * maths::exp(-u) +
-                      maths::squared(maths::cos(w.theta / 2)) * maths::exp(u)) -
-              P;
+        w.y = w.Yc * (sin2 * maths::exp(-u) + cos2 * maths::exp(u)) - P;
         // A point without a finite single-precision value ends the walk undrawn.
         if (!segment(w.xp, static_cast<double>(w.yp), w.x, w.y, kRay)) return false;
         w.chord_dx = w.x - w.xp;

@@ -13,8 +13,11 @@ fi
 node=$(command -v node || command -v nodejs) || { echo "node not found: install nodejs"; exit 1; }
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-"$native" > "$out/native.txt"
+# Both at once: each takes one core.
+"$native" > "$out/native.txt" &
+native_run=$!
 "$node" "$web" > "$out/web.txt"
+wait "$native_run"
 lines=$(wc -l < "$out/native.txt")
 scenes=$(grep -c '^scene ' "$out/native.txt" || true)
 if ! cmp -s "$out/native.txt" "$out/web.txt"; then
