@@ -1,12 +1,11 @@
 #include "model/format.h"
 
-#include <locale.h>
-#include <stdlib.h>
-
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace velantra {
@@ -252,7 +251,8 @@ std::string format_fixed(double value, int decimals, std::string_view separator)
         const ExactDecimal exact(std::fabs(value));
         const int integer_digits = std::max(exact.point(), 1);
         const int last = exact.point() + shown;  // digits up to this place are shown
-        digits.reserve(static_cast<std::size_t>(integer_digits + shown + 1));
+        digits.reserve(static_cast<std::size_t>(integer_digits) + static_cast<std::size_t>(shown) +
+                       1);
         for (int place = exact.point() - integer_digits; place < last; ++place)
             digits += place < 0 ? '0' : exact.digit(place);
         // The digits are exact, so the first dropped one alone tells whether the rest is
