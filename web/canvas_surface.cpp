@@ -1,0 +1,152 @@
+#include "web/canvas_surface.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cmath>
+
+// The page's picture (page.js) draws in picture pixels; its canvas holds ratio device
+// pixels for each of them.
+EM_JS(void, velantra_picture_resize, (int width, int height, double ratio, int back),
+      { Velantra.picture.resize(width, height, ratio, back); });
+EM_JS(void, velantra_picture_fill, (double x, double y, double w, double h, int colour),
+      { Velantra.picture.fill(x, y, w, h, colour); });
+EM_JS(void, velantra_picture_line,
+      (double x1, double y1, double x2, double y2, double width, int colour),
+      { Velantra.picture.line(x1, y1, x2, y2, width, colour); });
+EM_JS(void, velantra_picture_dot, (double x, double y, double width, int colour),
+      { Velantra.picture.dot(x, y, width, colour); });
+EM_JS(void, velantra_picture_circle, (double x, double y, double r, double width, int colour),
+      { Velantra.picture.circle(x, y, r, width, colour); });
+EM_JS(void, velantra_picture_text, (double x, double y, const char* text, int colour),
+      { Velantra.picture.text(x, y, UTF8ToString(text), colour); });
+EM_JS(void, velantra_picture_font, (const char* font),
+      { Velantra.picture.font = UTF8ToString(font); });
+
+namespace velantra {
+
+namespace {
+
+// Liang–Barsky: clips the segment to the rectangle in double precision; false when
+// nothing of it is inside or a coordinate is not finite.
+bool clip(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin, double xmax,
+          double ymax) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return false;
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) return false;
+    }
+    const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+    x1 = nx1;
+    y1 = ny1;
+    return true;
+}
+
+int js_colour(Colour c) { return static_cast<int>(c & 0xFFFFFFu); }
+
+}  // namespace
+
+void CanvasSurface::resize(int width_px, int height_px, double ratio) {
+    w_ = std::max(1, width_px);
+    h_ = std::max(1, height_px);
+    if (!(ratio > 0) || !std::isfinite(ratio)) ratio = 1.0;
+    velantra_picture_resize(static_cast<int>(w_), static_cast<int>(h_), ratio, js_colour(back_));
+}
+
+void CanvasSurface::setFont(std::string css_font) { velantra_picture_font(css_font.c_str()); }
+
+void CanvasSurface::to_pixel(double x, double y, double& px, double& py) const {
+    px = (x - sx1_) * w_ / (sx2_ - sx1_);
+    py = (y - sy1_) * h_ / (sy2_ - sy1_);
+}
+
+void CanvasSurface::to_user(double px, double py, double& x, double& y) const {
+    x = sx1_ + px * (sx2_ - sx1_) / w_;
+    y = sy1_ + py * (sy2_ - sy1_) / h_;
+}
+
+void CanvasSurface::Scale(float x1, float y1, float x2, float y2) {
+    // A degenerate or non-finite frame keeps the previous mapping.
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
+        x1 == x2 || y1 == y2)
+        return;
+    sx1_ = x1;
+    sy1_ = y1;
+    sx2_ = x2;
+    sy2_ = y2;
+}
+
+void CanvasSurface::Cls() { velantra_picture_fill(0, 0, w_, h_, js_colour(back_)); }
+
+void CanvasSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
+    double ax = 0, ay = 0, bx = 0, by = 0;
+    to_pixel(x1, y1, ax, ay);
+    to_pixel(x2, y2, bx, by);
+    const double m = width_ + 2.0;
+    if (!clip(ax, ay, bx, by, -m, -m, w_ + m, h_ + m)) return;
+    velantra_picture_line(ax, ay, bx, by, width_, js_colour(colour));
+}
+
+void CanvasSurface::Box(float x1, float y1, float x2, float y2, Colour colour) {
+    double ax = 0, ay = 0, bx = 0, by = 0;
+    to_pixel(x1, y1, ax, ay);
+    to_pixel(x2, y2, bx, by);
+    if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by))
+        return;
+    auto cx = [&](double v) { return std::clamp(v, -1.0, w_ + 1.0); };
+    auto cy = [&](double v) { return std::clamp(v, -1.0, h_ + 1.0); };
+    // Whole pixels covering the box, as the desktop fills it.
+    const double left = std::floor(cx(std::min(ax, bx))), top = std::floor(cy(std::min(ay, by)));
+    const double right = std::ceil(cx(std::max(ax, bx))), bottom = std::ceil(cy(std::max(ay, by)));
+    velantra_picture_fill(left, top, right - left, bottom - top, js_colour(colour));
+}
+
+void CanvasSurface::PSet(float x, float y) {
+    current_x_ = x;
+    current_y_ = y;
+    double cx = 0, cy = 0;
+    to_pixel(x, y, cx, cy);
+    if (!std::isfinite(cx) || !std::isfinite(cy)) return;
+    const double w = width_;
+    if (cx < -w || cy < -w || cx > w_ + w || cy > h_ + w) return;
+    velantra_picture_dot(cx, cy, w, js_colour(fore_));
+}
+
+void CanvasSurface::Circle(float x, float y, float radius, Colour colour) {
+    double cx = 0, cy = 0;
+    to_pixel(x, y, cx, cy);
+    const double r = std::fabs(static_cast<double>(radius) * w_ / (sx2_ - sx1_));
+    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r)) return;
+    // A circle that cannot touch the picture, or larger than any picture, is skipped.
+    const double w = width_;
+    if (r > 100000.0 || cx + r < -w || cy + r < -w || cx - r > w_ + w || cy - r > h_ + w) return;
+    velantra_picture_circle(cx, cy, r, w, js_colour(colour));
+}
+
+void CanvasSurface::setDrawWidth(int pixels) { width_ = std::max(1, pixels); }
+
+void CanvasSurface::Print(const std::string& text) {
+    double cx = 0, cy = 0;
+    to_pixel(current_x_, current_y_, cx, cy);
+    if (!std::isfinite(cx) || !std::isfinite(cy) || std::fabs(cx) > 1e6 || std::fabs(cy) > 1e6)
+        return;
+    velantra_picture_text(cx, cy, text.c_str(), js_colour(fore_));
+}
+
+}  // namespace velantra
