@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/scene.h"
-#include "platform/fonts.h"
+#include "desktop/fonts.h"
 #include "surface/raster_surface.h"
 #include "tests/support/first_app.h"
 #include "tests/support/recording_display.h"

@@ -8,11 +8,11 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "platform/launcher.h"
-#include "platform/message_box.h"
-#include "platform/tone.h"
-#include "window/form1.h"
-#include "window/picture_box.h"
+#include "desktop/form1_window.h"
+#include "desktop/picture_box.h"
+#include "platform/desktop/launcher.h"
+#include "platform/desktop/message_box.h"
+#include "platform/desktop/tone.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     velantra::QtMessageBox box;
     velantra::AlsaTone tone;
     velantra::DesktopLauncher launcher;
-    velantra::Form1 form1(box, tone, launcher);
+    velantra::Form1Window form1(box, tone, launcher);
     form1.show();
     QElapsedTimer waited;
     waited.start();
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
         angle->setText(QString::fromLocal8Bit(argv[2]));
         QCoreApplication::processEvents();
     }
-    form1.CmdOK_Click();
+    form1.form().CmdOK_Click();
     QCoreApplication::processEvents();
     if (!form1.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);

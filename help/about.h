@@ -1,36 +1,51 @@
 #pragma once
 // The About box and the Authors window.
 
-#include <QPointer>
-#include <QString>
+#include <string>
 
 #include "platform/message_box.h"
-
-class QWidget;
+#include "window/view.h"
 
 namespace velantra {
 
-class Form2;
-
 // The twelve About lines joined by CR LF.
-QString about_text();
+std::string about_text();
 // The six Authors lines joined by CR LF, lines 1 to 5 padded to 36 characters.
-QString authors_text();
+std::string authors_text();
 
 void mnuHelpAbout_Click(MessageBox& box);
 
-// Owns the one Authors window: created on first use, again after the user closed it.
-class Authors {
-  public:
-    ~Authors();
-    // Fills Form2, centres it over form1 by the outer frame sizes, shows it modeless.
-    void mnuHelpAvtors_Click(const QWidget& form1);
-    // Closes Form2 if it is open (the program is ending).
-    void close();
-    QWidget* form2() const;
-
-  private:
-    QPointer<QWidget> form2_;
+// Form2 as defined: a fixed client area in pixels with the picture and the text label.
+struct Form2Def {
+    const char* caption;
+    int client_width, client_height;
+    struct Place {
+        const char* name;
+        int left, top, width, height;
+    } image, label;
 };
+extern const Form2Def kForm2;
+
+// Form2 as the window system shows it.
+class AuthorsWindow {
+  public:
+    virtual ~AuthorsWindow() = default;
+    // Created from kForm2 and not yet closed by the user.
+    virtual bool exists() const = 0;
+    virtual void create() = 0;
+    virtual void set_label1(const std::string& utf8) = 0;
+    virtual bool visible() const = 0;
+    // Modeless, with no owner window.
+    virtual void show() = 0;
+    virtual Frame frame() const = 0;
+    virtual void move(int left, int top) = 0;
+    // Brings it to the front.
+    virtual void raise() = 0;
+    virtual void close() = 0;
+};
+
+// Fills Form2, creating it on first use or after the user closed it, centres it over
+// form1's frame by the outer sizes and shows it modeless.
+void mnuHelpAvtors_Click(AuthorsWindow& form2, const Frame& form1);
 
 }  // namespace velantra

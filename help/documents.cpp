@@ -1,14 +1,17 @@
 #include "help/documents.h"
 
-#include <QDir>
+#include <filesystem>
+#include <system_error>
 
 namespace velantra {
 
 namespace {
 
 // The files live in the working directory, not beside the executable.
-QString in_working_dir(const char* name) {
-    return QDir::current().absoluteFilePath(QString::fromLatin1(name));
+std::string in_working_dir(const char* name) {
+    std::error_code failed;
+    const std::filesystem::path dir = std::filesystem::current_path(failed);
+    return (dir / name).string();
 }
 
 }  // namespace
@@ -28,10 +31,10 @@ void mnuFilesHistory1_Click(Launcher& launcher) {
 void mnuHelpUprav_Click(Launcher& launcher) { launcher.open_document(in_working_dir("uprav.pdf")); }
 
 void mnuHelpInstruction_Click(Launcher& launcher) {
-    const QString editor = QStringLiteral("notepad.exe");
+    const std::string editor = "notepad.exe";
     // The editor gets the bare name: it starts in our working directory, where the file is.
     if (launcher.program_exists(editor)) {
-        launcher.start_detached(editor, {QStringLiteral("instruction.txt")});
+        launcher.start_detached(editor, {"instruction.txt"});
     } else {
         launcher.open_document(in_working_dir("instruction.txt"));
     }

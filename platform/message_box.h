@@ -1,9 +1,8 @@
 #pragma once
-// Modal message boxes: a text, a title, a button style and no icon.
+// Modal message boxes: a text, a title, a button style and no icon. show() returns only
+// once the user has closed the box; the handler that asked goes on from there.
 
-#include <QString>
-
-class QWidget;
+#include <string>
 
 namespace velantra {
 
@@ -13,17 +12,8 @@ enum class Answer { Ok = 1, Yes = 6, No = 7 };
 class MessageBox {
   public:
     virtual ~MessageBox() = default;
-    virtual Answer show(const QString& text, const QString& title, Buttons buttons) = 0;
-};
-
-// The real box: QMessageBox with no icon; Yes is the default of a Yes/No box.
-class QtMessageBox : public MessageBox {
-  public:
-    explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
-    Answer show(const QString& text, const QString& title, Buttons buttons) override;
-
-  private:
-    QWidget* parent_;
+    // UTF-8 text and title.
+    virtual Answer show(const std::string& text, const std::string& title, Buttons buttons) = 0;
 };
 
 }  // namespace velantra

@@ -12,10 +12,4 @@ class Tone {
     virtual void play(int frequency_hz, std::int32_t duration_ms) = 0;
 };
 
-// Through ALSA's default playback device.
-class AlsaTone : public Tone {
-  public:
-    void play(int frequency_hz, std::int32_t duration_ms) override;
-};
-
 }  // namespace velantra

@@ -45,9 +45,16 @@ bool finite(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y
 }  // namespace
 
 PainterSurface::PainterSurface(QPainter& painter, const QRectF& area, double pixel)
-    : painter_(&painter), area_(area), pixel_(pixel > 0 ? pixel : 1.0) {}
+    : painter_(&painter), pixel_(pixel > 0 ? pixel : 1.0) {
+    setArea(area);
+}
 
-PainterSurface::PainterSurface(const QRectF& area) : area_(area) {}
+PainterSurface::PainterSurface(const QRectF& area) { setArea(area); }
+
+void PainterSurface::setArea(const QRectF& area) {
+    area_ = area;
+    map_.set_area(area.left(), area.top(), area.width(), area.height());
+}
 
 QColor PainterSurface::colour_of(Colour c) { return QColor(red_of(c), green_of(c), blue_of(c)); }
 
@@ -61,25 +68,16 @@ QPainter& PainterSurface::begin_paint() {
 void PainterSurface::end_paint() { painter_->restore(); }
 
 QPointF PainterSurface::to_device(double x, double y) const {
-    return {area_.left() + (x - sx1_) * area_.width() / (sx2_ - sx1_),
-            area_.top() + (y - sy1_) * area_.height() / (sy2_ - sy1_)};
+    const DevicePoint p = map_.to_device(x, y);
+    return {p.x, p.y};
 }
 
 QPointF PainterSurface::to_user(double dx, double dy) const {
-    return {sx1_ + (dx - area_.left()) * (sx2_ - sx1_) / area_.width(),
-            sy1_ + (dy - area_.top()) * (sy2_ - sy1_) / area_.height()};
+    const DevicePoint p = map_.to_user(dx, dy);
+    return {p.x, p.y};
 }
 
-void PainterSurface::Scale(float x1, float y1, float x2, float y2) {
-    // A degenerate or non-finite frame keeps the previous mapping.
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
-        x1 == x2 || y1 == y2)
-        return;
-    sx1_ = x1;
-    sy1_ = y1;
-    sx2_ = x2;
-    sy2_ = y2;
-}
+void PainterSurface::Scale(float x1, float y1, float x2, float y2) { map_.scale(x1, y1, x2, y2); }
 
 void PainterSurface::Cls() {
     QPainter& p = begin_paint();
@@ -143,7 +141,7 @@ void PainterSurface::PSet(float x, float y) {
 
 void PainterSurface::Circle(float x, float y, float radius, Colour colour) {
     const QPointF c = to_device(x, y);
-    const double r = std::fabs(static_cast<double>(radius) * area_.width() / (sx2_ - sx1_));
+    const double r = std::fabs(static_cast<double>(radius) * area_.width() / map_.user_width());
     if (!finite(c) || !std::isfinite(r)) return;
     // A circle that cannot touch the picture, or larger than any picture, is skipped.
     const double w = width_ * pixel_;

@@ -10,6 +10,7 @@
 #include <QRectF>
 
 #include "surface/surface.h"
+#include "surface/user_map.h"
 
 namespace velantra {
 
@@ -23,6 +24,7 @@ class PainterSurface : public Surface {
     void setBackColor(Colour colour) { back_ = colour; }
     void setForeColor(Colour colour) { fore_ = colour; }
     const QRectF& area() const { return area_; }
+    const UserMap& map() const { return map_; }
 
     // The one mapping between user units and device units, both ways.
     QPointF to_device(double x, double y) const;
@@ -44,7 +46,7 @@ class PainterSurface : public Surface {
   protected:
     // For a realisation that opens its own painter on each drawing call.
     explicit PainterSurface(const QRectF& area);
-    void setArea(const QRectF& area) { area_ = area; }
+    void setArea(const QRectF& area);
     Colour back_colour() const { return back_; }
     static QColor colour_of(Colour c);
 
@@ -62,7 +64,7 @@ class PainterSurface : public Surface {
     QFont font_;
     Colour back_ = RGB(255, 255, 255);
     Colour fore_ = RGB(0, 0, 0);
-    double sx1_ = 0, sy1_ = 0, sx2_ = 1, sy2_ = 1;  // user corners
+    UserMap map_;
     int width_ = 1;
     float current_x_ = 0, current_y_ = 0;
 };

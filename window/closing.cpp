@@ -1,22 +1,23 @@
 // Form_Unload: every close request asks first; Yes ends the program, No changes nothing.
 
-#include <QCloseEvent>
-#include <QCoreApplication>
-
 #include "window/form1.h"
 
 namespace velantra {
 
-void Form1::closeEvent(QCloseEvent* event) {
-    const Answer answer = box_.show(QStringLiteral("Вы абсолютно уверены?"),
-                                    QStringLiteral("На Выход"), Buttons::YesNo);
+void Form1::Form_Unload(int& Cancel) {
+    const Answer answer = platform_.box.show("Вы абсолютно уверены?", "На Выход", Buttons::YesNo);
     if (answer != Answer::Yes) {
-        event->ignore();
+        Cancel = 1;
         return;
     }
-    event->accept();
-    authors_.close();
-    QCoreApplication::exit(0);
+    platform_.authors.close();
+    view_.end_program();
+}
+
+bool Form1::close_requested() {
+    int cancel = 0;
+    Form_Unload(cancel);
+    return cancel == 0;
 }
 
 }  // namespace velantra

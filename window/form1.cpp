@@ -1,16 +1,89 @@
-// The redraw chain, the run, the tone and what the model shows through the Display.
+// The window's controls made from their definitions, the redraw chain, the run, the tone
+// and what the model shows through the Display.
 
 #include "window/form1.h"
 
-#include <QEvent>
-#include <QLabel>
-#include <QLineEdit>
-
-#include "window/picture_box.h"
+#include <cmath>
+#include <stdexcept>
 
 namespace velantra {
 
+namespace {
+
+const ControlDef& defined(std::string_view name) {
+    for (const ControlDef& d : kForm1Controls)
+        if (name == d.name) return d;
+    throw std::logic_error("no control of that name is defined");
+}
+
+}  // namespace
+
+Form1::Form1(Surface& picture, View& view, const Platform& platform)
+    : view_(view),
+      platform_(platform),
+      picture_(picture),
+      sim_(picture_, *this),
+      Picture1(defined("Picture1"), view),
+      Shape1(defined("Shape1"), view),
+      Text1(defined("Text1"), view),
+      Text2(defined("Text2"), view),
+      Text3(defined("Text3"), view),
+      Text4(defined("Text4"), view),
+      Text5(defined("Text5"), view),
+      Text6(defined("Text6"), view),
+      HScroll1(defined("HScroll1"), view),
+      VScroll1(defined("VScroll1"), view),
+      VScroll2(defined("VScroll2"), view),
+      CmdOK(defined("CmdOK"), view),
+      Label1(defined("Label1"), view),
+      Label2(defined("Label2"), view),
+      Label3(defined("Label3"), view),
+      Label4(defined("Label4"), view),
+      Label5(defined("Label5"), view),
+      Label6(defined("Label6"), view),
+      Label10(defined("Label10"), view),
+      Label11(defined("Label11"), view),
+      Label7(defined("Label7"), view),
+      Label8(defined("Label8"), view),
+      Label9(defined("Label9"), view),
+      Label13(defined("Label13"), view),
+      Label14(defined("Label14"), view),
+      Label12(defined("Label12"), view),
+      Label15(defined("Label15"), view) {
+    Control* const all[] = {&Picture1, &Shape1,  &Text1,   &Text2,   &Text3,   &Text4,  &Text5,
+                            &Text6,    &HScroll1, &VScroll1, &VScroll2, &CmdOK,  &Label1, &Label2,
+                            &Label3,   &Label4,  &Label5,  &Label6,  &Label10, &Label11, &Label7,
+                            &Label8,   &Label9,  &Label13, &Label14, &Label12, &Label15};
+    // In the order of the definition, whatever the order of the members.
+    for (const ControlDef& d : kForm1Controls)
+        for (Control* c : all)
+            if (&c->def() == &d) controls_.push_back(c);
+    sim_.decimal_separator = platform_.decimal_separator;
+    Form_Load();
+    Text1.Change = [this] { Text1_Change(); };
+    Text2.Change = [this] { Text2_Change(); };
+    Text3.Change = [this] { Text3_Change(); };
+    Text4.Change = [this] { Text4_Change(); };
+    Text5.Change = [this] { Text5_Change(); };
+    Text6.Change = [this] { Text6_Change(); };
+    HScroll1.Change = [this] { HScroll1_Change(); };
+    VScroll1.Change = [this] { VScroll1_Change(); };
+    VScroll2.Change = [this] { VScroll2_Change(); };
+}
+
+Control* Form1::find(std::string_view name) const {
+    for (Control* c : controls_)
+        if (name == c->name()) return c;
+    return nullptr;
+}
+
 void Form1::Form_Load() { ::velantra::Form_Load(sim_.scene); }
+
+void Form1::client_resized(int width_px, int height_px) {
+    client_width_ = width_px;
+    client_height_ = height_px;
+    Form_Resize();
+}
 
 void Form1::Form_Resize() {
     ++resize_passes_;
@@ -18,17 +91,11 @@ void Form1::Form_Resize() {
     sim_.draw_frame();
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    // The client area's resize, the first showing included, is the window's resize.
-    if (watched == client_ && event->type() == QEvent::Resize) Form_Resize();
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void Form1::CmdOK_Click() { sim_.raschet(); }
 
-void Form1::beep(double d) { tone_.play(880, beep_duration_ms(d)); }
+void Form1::beep(double d) { platform_.tone.play(880, beep_duration_ms(d)); }
 
-QLabel* Form1::result_label(ResultLabel label) const {
+Label& Form1::result_label(ResultLabel label) {
     switch (label) {
         case ResultLabel::Label7:
             return Label7;
@@ -44,39 +111,33 @@ QLabel* Form1::result_label(ResultLabel label) const {
     return Label7;
 }
 
-void Form1::set_label(QLabel* label, const QString& caption) {
-    label->setText(caption);
-    label->setAccessibleName(caption);
-}
-
 void Form1::set_caption(ResultLabel label, const std::string& utf8) {
-    set_label(result_label(label), QString::fromStdString(utf8));
+    result_label(label).set_caption(utf8);
 }
 
 void Form1::set_visible(ResultLabel label, bool visible) {
-    result_label(label)->setVisible(visible);
+    result_label(label).set_visible(visible);
 }
 
 double Form1::shape1_width() const {
-    return surface_.to_user(Shape1->width(), 0).x() - surface_.to_user(0, 0).x();
+    const UserMap& m = picture_.map();
+    return m.to_user(Shape1.pixels().width, 0).x - m.to_user(0, 0).x;
 }
 
 double Form1::shape1_height() const {
-    return surface_.to_user(0, Shape1->height()).y() - surface_.to_user(0, 0).y();
+    const UserMap& m = picture_.map();
+    return m.to_user(0, Shape1.pixels().height).y - m.to_user(0, 0).y;
 }
 
 void Form1::move_shape1(double left, double top) {
-    const QPointF p = surface_.to_pixel(left, top);
-    Shape1->move(qRound(p.x()), qRound(p.y()));
+    const DevicePoint p = picture_.map().to_device(left, top);
+    // Halves away from zero, as the window system places a child at whole pixels.
+    auto whole = [](double v) { return static_cast<int>(v + std::copysign(0.5, v)); };
+    Shape1.move_to(whole(p.x), whole(p.y));
 }
 
 void Form1::message(const std::string& text, const std::string& title) {
-    box_.show(QString::fromStdString(text), QString::fromStdString(title), Buttons::Ok);
-}
-
-UnitRect Form1::units_of(const QString& name) const {
-    const auto it = units_.find(name);
-    return it == units_.end() ? UnitRect{} : it->second;
+    platform_.box.show(text, title, Buttons::Ok);
 }
 
 }  // namespace velantra

@@ -1,11 +1,13 @@
 #pragma once
-// The main window: owns the scene for the life of the process and runs one handler per
-// notification. Text boxes and scroll bars raise their change handlers synchronously
-// when written, so the handlers and the layout pass nest inside one another.
+// The main window's logic: owns the scene and the controls for the life of the process and
+// runs one handler per notification. Text boxes and scroll bars raise their change
+// handlers synchronously when written, so the handlers and the layout pass nest inside
+// one another. A front-end renders the controls through the View and hands in what the
+// user does; the picture is drawn through its Surface.
 
-#include <QMainWindow>
-#include <QString>
-#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "help/about.h"
 #include "model/display.h"
@@ -13,44 +15,53 @@
 #include "platform/launcher.h"
 #include "platform/message_box.h"
 #include "platform/tone.h"
-#include "surface/raster_surface.h"
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QScrollBar;
+#include "window/controls.h"
+#include "window/picture.h"
+#include "window/view.h"
 
 namespace velantra {
 
-class PictureBox;
-class ShapeCircle;
-
-// A control's place in the window's units: one unit across is 1 px, one unit down 1.0625 px.
-struct UnitRect {
-    float left = 0, top = 0, width = 0, height = 0;
+// The window system's services the logic calls.
+struct Platform {
+    MessageBox& box;
+    Tone& tone;
+    Launcher& launcher;
+    AuthorsWindow& authors;
+    // The user's regional decimal separator for the result lines (UTF-8).
+    std::string decimal_separator = ".";
 };
 
-class Form1 : public QMainWindow, public Display {
-    Q_OBJECT
+class Form1 : private Display {
   public:
-    Form1(MessageBox& box, Tone& tone, Launcher& launcher, QWidget* parent = nullptr);
-    ~Form1() override;
+    Form1(Surface& picture, View& view, const Platform& platform);
 
+    // What a front-end hands in.
+    void client_resized(int width_px, int height_px);
+    void typed(TextBox& box, const std::string& text, int caret);
+    void scrolled(ScrollBar& bar, ScrollAction action);
+    void scrolled_to(ScrollBar& bar, int value);
+    // Pixels within Picture1.
+    void pointer_moved(int button, int shift, double px, double py);
+    void menu_chosen(std::string_view entry);
+    // Asks first; true when the program ends.
+    bool close_requested();
+
+    // Every control, in the order of the definition.
+    const std::vector<Control*>& controls() const { return controls_; }
+    Control* find(std::string_view name) const;
     Simulation& simulation() { return sim_; }
-    const RasterSurface& picture() const { return surface_; }
-    PictureBox* picture_box() const { return Picture1; }
-    // The last place the layout pass gave a control, in the window's units.
-    UnitRect units_of(const QString& name) const;
+    const Simulation& simulation() const { return sim_; }
+    const UserMap& picture_map() const { return picture_.map(); }
     float ScaleWidth() const;
     float ScaleHeight() const;
     // Form_Resize passes run so far, nested ones included.
     int resize_passes() const { return resize_passes_; }
-    Authors& authors() { return authors_; }
 
     // Handlers and procedures.
     void Form_Load();
     void Form_Resize();
     void layout();
+    void Form_Unload(int& Cancel);
     void CmdOK_Click();
     void beep(double d);
     void Text1_Change();
@@ -72,7 +83,8 @@ class Form1 : public QMainWindow, public Display {
     void mnuHelpAvtors_Click();
     void mnuHelpAbout_Click();
 
-    // Display.
+  private:
+    // Display: what the model shows outside the picture.
     void set_caption(ResultLabel label, const std::string& utf8) override;
     void set_visible(ResultLabel label, bool visible) override;
     double shape1_width() const override;
@@ -80,44 +92,30 @@ class Form1 : public QMainWindow, public Display {
     void move_shape1(double left, double top) override;
     void message(const std::string& text, const std::string& title) override;
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;  // Form_Unload
-
-  private:
-    void define_controls();
-    void define_menu();
-    void define_focus_order();
-    void connect_handlers();
-    void place(QWidget* control, const UnitRect& r);
-    QLabel* result_label(ResultLabel label) const;
-    void set_label(QLabel* label, const QString& caption);
-    // Writes a text box; a changed text raises its handler before this returns.
-    void set_text(QLineEdit* box, const std::string& text);
+    const ControlDef& def(std::string_view name) const;
+    Label& result_label(ResultLabel label);
     void check_index(double& value, double replacement);
 
-    MessageBox& box_;
-    Tone& tone_;
-    Launcher& launcher_;
-    RasterSurface surface_;
+    View& view_;
+    Platform platform_;
+    Picture picture_;
     Simulation sim_;
-    Authors authors_;
-    std::map<QString, UnitRect> units_;
+    int client_width_ = 0, client_height_ = 0;
     int resize_passes_ = 0;
     // The layout pass's gaps, reset to 5 at the start of every pass.
     double gap_x = 5, gap_y = 5;
 
-    QWidget* client_ = nullptr;
-    PictureBox* Picture1 = nullptr;
-    ShapeCircle* Shape1 = nullptr;
-    QLineEdit *Text1 = nullptr, *Text2 = nullptr, *Text3 = nullptr, *Text4 = nullptr,
-              *Text5 = nullptr, *Text6 = nullptr;
-    QScrollBar *HScroll1 = nullptr, *VScroll1 = nullptr, *VScroll2 = nullptr;
-    QPushButton* CmdOK = nullptr;
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
-           *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr,
-           *Label9 = nullptr, *Label10 = nullptr, *Label11 = nullptr, *Label12 = nullptr,
-           *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr;
+  public:
+    // The controls, named as defined; they live as long as the window.
+    Plain Picture1, Shape1;
+    TextBox Text1, Text2, Text3, Text4, Text5, Text6;
+    ScrollBar HScroll1, VScroll1, VScroll2;
+    Plain CmdOK;
+    Label Label1, Label2, Label3, Label4, Label5, Label6, Label10, Label11, Label7, Label8, Label9,
+        Label13, Label14, Label12, Label15;
+
+  private:
+    std::vector<Control*> controls_;
 };
 
 }  // namespace velantra

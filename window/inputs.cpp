@@ -1,8 +1,6 @@
 // The nine change handlers. Each reads its control, stores the value, writes the
 // canonical text back (which may raise the same handler again, nested) and redraws.
 
-#include <QLineEdit>
-#include <QScrollBar>
 #include <cfloat>
 #include <cmath>
 
@@ -13,50 +11,48 @@ namespace velantra {
 
 namespace {
 
-const QString kIndexMessage = QStringLiteral(
+const char* const kIndexMessage =
     "Показатель преломления вверху должен быть меньше, чем внизу! Не вводите заново, а "
-    "исправьте!");
+    "исправьте!";
 
 // A number beyond the range a variable can hold keeps the variable's previous value.
-double read_or(const QLineEdit* box, double previous) {
-    return numval(box->text().toStdString()).value_or(previous);
+double read_or(const TextBox& box, double previous) {
+    return numval(box.text()).value_or(previous);
 }
 
 }  // namespace
 
-void Form1::set_text(QLineEdit* box, const std::string& text) {
-    const QString q = QString::fromStdString(text);
-    if (box->text() == q) return;
-    box->setText(q);
-    box->setAccessibleName(q);
-    box->setCursorPosition(0);
-}
+void Form1::typed(TextBox& box, const std::string& text, int caret) { box.edit(text, caret); }
+
+void Form1::scrolled(ScrollBar& bar, ScrollAction action) { bar.act(action); }
+
+void Form1::scrolled_to(ScrollBar& bar, int value) { bar.set_value(value); }
 
 // The upper index must stay below the lower one at the boundary; equality breaks it too.
 void Form1::check_index(double& value, double replacement) {
     if (sim_.scene.n1 < sim_.scene.nmin) return;
     beep(25);
-    box_.show(kIndexMessage, QStringLiteral("Ошибка"), Buttons::Ok);
+    platform_.box.show(kIndexMessage, "Ошибка", Buttons::Ok);
     value = replacement;
 }
 
 void Form1::Text1_Change() {
-    const std::optional<double> typed = numval(Text1->text().toStdString());
+    const std::optional<double> typed = numval(Text1.text());
     if (typed) {
         sim_.scene.n1 = *typed;
         check_index(sim_.scene.n1, 1.001);
     }
-    set_text(Text1, numstr(sim_.scene.n1));
+    Text1.set_text(numstr(sim_.scene.n1));
     Form_Resize();
 }
 
 void Form1::Text2_Change() {
-    const std::optional<double> typed = numval(Text2->text().toStdString());
+    const std::optional<double> typed = numval(Text2.text());
     if (typed) {
         sim_.scene.nmin = *typed;
         check_index(sim_.scene.nmin, 1.333);
     }
-    set_text(Text2, numstr(sim_.scene.nmin));
+    Text2.set_text(numstr(sim_.scene.nmin));
     Form_Resize();
 }
 
@@ -64,49 +60,49 @@ void Form1::Text3_Change() {
     const double v = read_or(Text3, sim_.scene.nmax);
     // A single cannot hold magnitudes beyond FLT_MAX; such a number keeps the old nmax.
     if (std::fabs(v) <= static_cast<double>(FLT_MAX)) sim_.scene.nmax = static_cast<float>(v);
-    set_text(Text3, numstr(sim_.scene.nmax));
+    Text3.set_text(numstr(sim_.scene.nmax));
     Form_Resize();
 }
 
 void Form1::Text4_Change() {
     sim_.scene.X0 = read_or(Text4, sim_.scene.X0);
-    set_text(Text4, numstr(sim_.scene.X0));
+    Text4.set_text(numstr(sim_.scene.X0));
     Form_Resize();
 }
 
 void Form1::Text5_Change() {
     sim_.scene.Yo = read_or(Text5, sim_.scene.Yo);
-    set_text(Text5, numstr(sim_.scene.Yo));
+    Text5.set_text(numstr(sim_.scene.Yo));
     Form_Resize();
 }
 
 void Form1::Text6_Change() {
     sim_.set_angle(Number::real(read_or(Text6, sim_.scene.a0.value())));
-    set_text(Text6, numstr(sim_.scene.a0));
+    Text6.set_text(numstr(sim_.scene.a0));
     Form_Resize();
 }
 
 // The text box's handler reads the text back, so X0 is the value of the shown text.
 void Form1::HScroll1_Change() {
-    sim_.scene.X0 = HScroll1->value() * 0.01;
-    set_text(Text4, numstr(sim_.scene.X0));
+    sim_.scene.X0 = HScroll1.value() * 0.01;
+    Text4.set_text(numstr(sim_.scene.X0));
 }
 
 void Form1::VScroll1_Change() {
-    sim_.scene.Yo = VScroll1->value() * 0.01;
-    set_text(Text5, numstr(sim_.scene.Yo));
+    sim_.scene.Yo = VScroll1.value() * 0.01;
+    Text5.set_text(numstr(sim_.scene.Yo));
 }
 
 // Stepping past 180 continues at −179 and past −180 at 179; ±181 are never kept.
 void Form1::VScroll2_Change() {
-    const int v = VScroll2->value();
+    const int v = VScroll2.value();
     if (v == 181) {
-        VScroll2->setValue(-179);
+        VScroll2.set_value(-179);
     } else if (v == -181) {
-        VScroll2->setValue(179);
+        VScroll2.set_value(179);
     }
-    sim_.set_angle(Number::integer(static_cast<std::int16_t>(VScroll2->value())));
-    set_text(Text6, numstr(sim_.scene.a0));
+    sim_.set_angle(Number::integer(static_cast<std::int16_t>(VScroll2.value())));
+    Text6.set_text(numstr(sim_.scene.a0));
 }
 
 }  // namespace velantra

@@ -1,16 +1,19 @@
 // The pointer readout: the position under the mouse in the picture's metres.
 
-#include <QLabel>
-
 #include "model/format.h"
 #include "window/form1.h"
 
 namespace velantra {
 
+void Form1::pointer_moved(int button, int shift, double px, double py) {
+    const DevicePoint p = picture_.map().to_user(px, py);
+    Picture1_MouseMove(button, shift, static_cast<float>(p.x), static_cast<float>(p.y));
+}
+
 void Form1::Picture1_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
     const std::string& sep = sim_.decimal_separator;
-    set_label(Label12, QString::fromStdString("X=" + format_fixed(x, 3, sep) + " м"));
-    set_label(Label15, QString::fromStdString("Y=" + format_fixed(y, 3, sep) + " м"));
+    Label12.set_caption("X=" + format_fixed(x, 3, sep) + " м");
+    Label15.set_caption("Y=" + format_fixed(y, 3, sep) + " м");
 }
 
 }  // namespace velantra

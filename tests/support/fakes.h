@@ -2,9 +2,8 @@
 // Seams answered without a person: the message box records what it was asked and gives a
 // set answer, the tone records instead of sounding, the launcher records what it was handed.
 
-#include <QString>
-#include <QStringList>
 #include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -15,7 +14,7 @@
 namespace velantra::testing {
 
 struct Shown {
-    QString text, title;
+    std::string text, title;
     Buttons buttons;
 };
 
@@ -23,7 +22,7 @@ class FakeBox : public MessageBox {
   public:
     Answer answer = Answer::Yes;
     std::vector<Shown> shown;
-    Answer show(const QString& text, const QString& title, Buttons buttons) override {
+    Answer show(const std::string& text, const std::string& title, Buttons buttons) override {
         shown.push_back({text, title, buttons});
         return buttons == Buttons::Ok ? Answer::Ok : answer;
     }
@@ -40,14 +39,16 @@ class FakeTone : public Tone {
 class FakeLauncher : public Launcher {
   public:
     bool has_notepad = false;
-    QStringList opened;   // documents handed over
-    QStringList started;  // "program|argument|…"
-    void open_document(const QString& path) override { opened << path; }
-    bool program_exists(const QString& program) const override {
-        return has_notepad && program == QLatin1String("notepad.exe");
+    std::vector<std::string> opened;   // documents handed over
+    std::vector<std::string> started;  // "program|argument|…"
+    void open_document(const std::string& path) override { opened.push_back(path); }
+    bool program_exists(const std::string& program) const override {
+        return has_notepad && program == "notepad.exe";
     }
-    void start_detached(const QString& program, const QStringList& args) override {
-        started << program + QLatin1Char('|') + args.join(QLatin1Char('|'));
+    void start_detached(const std::string& program, const std::vector<std::string>& args) override {
+        std::string line = program;
+        for (const std::string& a : args) line += "|" + a;
+        started.push_back(line);
     }
 };
 

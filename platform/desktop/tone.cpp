@@ -1,4 +1,4 @@
-#include "platform/tone.h"
+#include "platform/desktop/tone.h"
 
 #include <alsa/asoundlib.h>
 

@@ -1,16 +1,16 @@
 #include <QApplication>
 
-#include "platform/launcher.h"
-#include "platform/message_box.h"
-#include "platform/tone.h"
-#include "window/form1.h"
+#include "desktop/form1_window.h"
+#include "platform/desktop/launcher.h"
+#include "platform/desktop/message_box.h"
+#include "platform/desktop/tone.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     velantra::QtMessageBox box;
     velantra::AlsaTone tone;
     velantra::DesktopLauncher launcher;
-    velantra::Form1 form1(box, tone, launcher);
+    velantra::Form1Window form1(box, tone, launcher);
     form1.show();
     return app.exec();
 }

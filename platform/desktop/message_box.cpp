@@ -1,4 +1,4 @@
-#include "platform/message_box.h"
+#include "platform/desktop/message_box.h"
 
 #include <QAbstractButton>
 #include <QIcon>
@@ -6,8 +6,9 @@
 
 namespace velantra {
 
-Answer QtMessageBox::show(const QString& text, const QString& title, Buttons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent_);
+Answer QtMessageBox::show(const std::string& text, const std::string& title, Buttons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::NoButton, parent_);
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

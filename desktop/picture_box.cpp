@@ -1,4 +1,4 @@
-#include "window/picture_box.h"
+#include "desktop/picture_box.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,0 +1,305 @@
+#include "desktop/form1_window.h"
+
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "desktop/fonts.h"
+#include "desktop/picture_box.h"
+#include "resources/resources.h"
+
+namespace velantra {
+
+namespace {
+
+QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
+QColor colour_of(Colour c) { return {red_of(c), green_of(c), blue_of(c)}; }
+
+void set_colour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(role, colour);
+    w->setPalette(p);
+}
+
+// A scroll bar shows its top (left) end at Qt's minimum, so Qt's arrows, trough, keys and
+// wheel step it the way they point; the logic's values run either way from that end.
+int position_of(const ScrollBar& bar, int value) {
+    return bar.bottom() > bar.top() ? value - bar.top() : bar.top() - value;
+}
+int value_of(const ScrollBar& bar, int position) {
+    return bar.bottom() > bar.top() ? bar.top() + position : bar.top() - position;
+}
+
+// Qt 6.4 steps a horizontal scroll bar the wrong way on Left and Right: they go the way
+// they point here.
+class ArrowKeys : public QObject {
+  public:
+    explicit ArrowKeys(QScrollBar* bar) : QObject(bar), bar_(bar) { bar->installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Left && key != Qt::Key_Right) return false;
+        const bool right = (key == Qt::Key_Right) != bar_->isRightToLeft();
+        bar_->triggerAction(right ? QAbstractSlider::SliderSingleStepAdd
+                                  : QAbstractSlider::SliderSingleStepSub);
+        return true;
+    }
+
+  private:
+    QScrollBar* bar_;
+};
+
+}  // namespace
+
+Form1Window::Form1Window(MessageBox& box, Tone& tone, Launcher& launcher, QWidget* parent)
+    : QMainWindow(parent) {
+    form_ = std::make_unique<Form1>(
+        surface_, *this,
+        Platform{box, tone, launcher, authors_, QLocale().decimalPoint().toStdString()});
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(kForm1.caption));
+    // Sizable, with system menu and close box but neither minimize nor maximize.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(velantra_icon());
+    define_controls();
+    define_menu();
+    define_focus_order();
+    // The client area below the menu has the defined size at creation.
+    resize(kForm1.client_width, kForm1.client_height + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    widget_of(form_->CmdOK)->setFocus();
+}
+
+Form1Window::~Form1Window() = default;
+
+PictureBox* Form1Window::picture_box() const {
+    return static_cast<PictureBox*>(widget_of(form_->Picture1));
+}
+
+QWidget* Form1Window::widget_of(const Control& control) const {
+    const auto& all = form_->controls();
+    for (std::size_t i = 0; i < all.size() && i < widgets_.size(); ++i)
+        if (all[i] == &control) return widgets_[i];
+    return nullptr;
+}
+
+void Form1Window::define_controls() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setAutoFillBackground(true);
+    set_colour(client_, QPalette::Window, colour_of(kForm1.back));
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+    Form1& f = *form_;
+
+    for (Control* c : f.controls()) {
+        const ControlDef& d = c->def();
+        QWidget* w = nullptr;
+        switch (d.kind) {
+            case ControlKind::Picture: {
+                auto* picture = new PictureBox(surface_, client_);
+                picture->setAccessibleName(QString::fromUtf8(d.name));
+                picture->setFocusPolicy(Qt::StrongFocus);
+                surface_.setFont(font_of(d.font));
+                surface_.setBackColor(d.back);
+                surface_.setForeColor(d.fore_colour);
+                picture->on_mouse_move = [this](double px, double py) {
+                    form_->pointer_moved(static_cast<int>(QApplication::mouseButtons().toInt()),
+                                         static_cast<int>(QApplication::keyboardModifiers().toInt()),
+                                         px, py);
+                };
+                w = picture;
+                break;
+            }
+            case ControlKind::Shape:
+                w = new ShapeCircle(widget_of(f.Picture1));
+                break;
+            case ControlKind::TextBox: {
+                auto& box = static_cast<TextBox&>(*c);
+                auto* edit = new QLineEdit(q(box.text()), client_);
+                edit->setAccessibleName(edit->text());
+                edit->setReadOnly(box.read_only());
+                set_colour(edit, QPalette::Base, colour_of(d.back));
+                connect(edit, &QLineEdit::textChanged, this, [this, &box, edit](const QString& t) {
+                    form_->typed(box, t.toStdString(), edit->cursorPosition());
+                });
+                w = edit;
+                break;
+            }
+            case ControlKind::HScrollBar:
+            case ControlKind::VScrollBar: {
+                auto& bar = static_cast<ScrollBar&>(*c);
+                auto* scroll = new QScrollBar(
+                    d.kind == ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical, client_);
+                scroll->setAccessibleName(QString::fromUtf8(d.name));
+                scroll->setRange(0, std::abs(bar.bottom() - bar.top()));
+                scroll->setSingleStep(bar.small());
+                scroll->setPageStep(bar.large());
+                scroll->setValue(position_of(bar, bar.value()));
+                // Dragging the thumb reports only when it is released.
+                scroll->setTracking(false);
+                scroll->setFocusPolicy(Qt::StrongFocus);
+                if (d.kind == ControlKind::HScrollBar) new ArrowKeys(scroll);
+                connect(scroll, &QScrollBar::valueChanged, this, [this, &bar](int position) {
+                    form_->scrolled_to(bar, value_of(bar, position));
+                });
+                w = scroll;
+                break;
+            }
+            case ControlKind::Button: {
+                auto* button = new QPushButton(QString::fromUtf8(d.text), client_);
+                button->setAccessibleName(button->text());
+                // Enter on the focused button starts a run, as Space does.
+                button->setAutoDefault(true);
+                connect(button, &QPushButton::clicked, this, [this] { form_->CmdOK_Click(); });
+                w = button;
+                break;
+            }
+            case ControlKind::Label: {
+                auto* label = new QLabel(client_);
+                label->setAutoFillBackground(true);
+                label->setAlignment((d.align == Align::Right ? Qt::AlignRight : Qt::AlignLeft) |
+                                    Qt::AlignVCenter);
+                set_colour(label, QPalette::Window, colour_of(d.back));
+                const QPalette& system = QApplication::palette();
+                set_colour(label, QPalette::WindowText,
+                           d.fore == ForeKind::Own      ? colour_of(d.fore_colour)
+                           : d.fore == ForeKind::Window ? system.color(QPalette::Text)
+                                                        : label->palette().color(QPalette::ButtonText));
+                if (d.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+                const QString caption = q(static_cast<Label&>(*c).caption());
+                label->setText(caption);
+                label->setAccessibleName(caption);
+                w = label;
+                break;
+            }
+        }
+        w->setObjectName(QString::fromUtf8(d.name));
+        if (*d.tooltip != '\0') {
+            w->setToolTip(QString::fromUtf8(d.tooltip));
+            w->setAccessibleDescription(w->toolTip());
+        }
+        if (d.font.face != nullptr) w->setFont(font_of(d.font));
+        widgets_.push_back(w);
+    }
+    // Labels have no window of their own: where the layout lets a control overlap one (CmdOK
+    // over Label15 in a narrow window, the picture over the bottom row in a low one), the
+    // control lies on top and takes the clicks.
+    for (QLabel* l : client_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) l->lower();
+}
+
+void Form1Window::define_menu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    for (const MenuDef& menu : kMenus) {
+        QMenu* m = bar->addMenu(QString::fromUtf8(menu.caption));
+        m->setObjectName(QString::fromUtf8(menu.name));
+        m->menuAction()->setObjectName(QString::fromUtf8(menu.name));
+        m->setAccessibleName(QString::fromUtf8(menu.caption));
+        for (const MenuEntryDef& entry : menu.entries) {
+            const QString name = QString::fromUtf8(entry.name);
+            if (std::string_view(entry.caption) == "-") {
+                m->addSeparator()->setObjectName(name);
+                continue;
+            }
+            QAction* a = m->addAction(QString::fromUtf8(entry.caption));
+            a->setObjectName(name);
+            connect(a, &QAction::triggered, this, [this, entry] { form_->menu_chosen(entry.name); });
+        }
+    }
+}
+
+void Form1Window::define_focus_order() {
+    for (std::size_t i = 0; i + 1 < kFocusOrder.size(); ++i)
+        setTabOrder(widget_of(*form_->find(kFocusOrder[i])),
+                    widget_of(*form_->find(kFocusOrder[i + 1])));
+}
+
+void Form1Window::changed(const Control& control, Aspect what) {
+    QWidget* w = widget_of(control);
+    // While the widgets are made, the logic's first state is read from it directly.
+    if (w == nullptr) return;
+    const QSignalBlocker quiet(w);
+    switch (what) {
+        case Aspect::Text:
+        case Aspect::Caret: {
+            auto* edit = static_cast<QLineEdit*>(w);
+            const auto& box = static_cast<const TextBox&>(control);
+            const QString text = q(box.text());
+            if (edit->text() != text) {
+                edit->setText(text);
+                edit->setAccessibleName(text);
+            }
+            if (edit->cursorPosition() != box.caret()) edit->setCursorPosition(box.caret());
+            break;
+        }
+        case Aspect::Value: {
+            const auto& bar = static_cast<const ScrollBar&>(control);
+            static_cast<QScrollBar*>(w)->setValue(position_of(bar, bar.value()));
+            break;
+        }
+        case Aspect::Caption: {
+            auto* label = static_cast<QLabel*>(w);
+            const QString caption = q(static_cast<const Label&>(control).caption());
+            label->setText(caption);
+            label->setAccessibleName(caption);
+            break;
+        }
+        case Aspect::Visible:
+            w->setVisible(control.visible());
+            break;
+        case Aspect::Geometry: {
+            const PixelRect& p = control.pixels();
+            if (control.def().kind == ControlKind::Shape) {
+                w->move(p.left, p.top);
+                break;
+            }
+            w->setGeometry(p.left, p.top, p.width, p.height);
+            if (control.def().kind == ControlKind::Picture) {
+                // The back buffer follows the picture's size and the resolution of its screen.
+                const double ratio = w->devicePixelRatioF();
+                if (surface_.size() != w->size() || surface_.ratio() != ratio)
+                    surface_.resize(w->width(), w->height(), ratio);
+            }
+            break;
+        }
+    }
+}
+
+Frame Form1Window::frame() const {
+    const QRect r = frameGeometry();
+    return {r.left(), r.top(), r.width(), r.height()};
+}
+
+void Form1Window::end_program() { QCoreApplication::exit(0); }
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+    // The client area's resize, the first showing included, is the window's resize.
+    if (watched == client_ && event->type() == QEvent::Resize)
+        form_->client_resized(client_->width(), client_->height());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+    if (form_->close_requested()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace velantra

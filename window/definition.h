@@ -1,0 +1,69 @@
+#pragma once
+// Both windows as defined, as data that every front-end reads: Form1's controls in their
+// order of creation with kinds, names, texts, tooltips, fonts, colours and scroll ranges,
+// the keyboard order and the menu tree; Form2's size and its two controls.
+
+#include <span>
+
+#include "surface/surface.h"
+
+namespace velantra {
+
+enum class ControlKind { Picture, Shape, TextBox, HScrollBar, VScrollBar, Button, Label };
+enum class Align { Left, Right };
+// A text colour of the definition: its own, or one of the system's.
+enum class ForeKind { Button, Window, Own };
+
+struct FontDef {
+    const char* face = nullptr;  // nullptr: the control has no font of its own
+    double points = 0;
+    int weight = 400;  // 400 normal, 700 bold
+};
+
+struct ScrollDef {
+    int top = 0, bottom = 0;  // the values at the top (left) and the bottom (right) end
+    int small = 0, large = 0;
+    int value = 0;
+};
+
+struct ControlDef {
+    const char* name;
+    ControlKind kind;
+    const char* text = "";     // UTF-8; "" for controls without a text
+    const char* tooltip = "";  // "" for none
+    FontDef font{};
+    bool has_back = false;
+    Colour back = 0;
+    ForeKind fore = ForeKind::Button;
+    Colour fore_colour = 0;  // with ForeKind::Own
+    bool read_only = false;
+    bool border = false;
+    Align align = Align::Left;
+    ScrollDef scroll{};
+    int width = 0, height = 0;  // fixed size in pixels (Shape1); 0: the layout pass sizes it
+};
+
+struct MenuEntryDef {
+    const char* name;
+    const char* caption;  // "-" is a separator line
+};
+
+struct MenuDef {
+    const char* name;
+    const char* caption;
+    std::span<const MenuEntryDef> entries;
+};
+
+struct WindowDef {
+    const char* caption;
+    int client_width, client_height;  // pixels
+    Colour back;
+};
+
+extern const WindowDef kForm1;
+extern const std::span<const ControlDef> kForm1Controls;
+// The names of the controls that take the focus, first to last.
+extern const std::span<const char* const> kFocusOrder;
+extern const std::span<const MenuDef> kMenus;
+
+}  // namespace velantra

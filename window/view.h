@@ -1,0 +1,29 @@
+#pragma once
+// What the window's logic asks of a front-end: mirror each change of a control into the
+// element that shows it, tell where the main window stands on the screen, and end the
+// program. The front-end decides nothing: it renders and hands the user's actions in.
+
+namespace velantra {
+
+class Control;
+
+enum class Aspect { Text, Caret, Value, Caption, Visible, Geometry };
+
+// A window's outer frame on the screen, in pixels.
+struct Frame {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+class View {
+  public:
+    virtual ~View() = default;
+    // Picture1's geometry comes right after the layout pass placed it, before anything is
+    // drawn into it: its back buffer follows it there.
+    virtual void changed(const Control& control, Aspect what) = 0;
+    // Form1's outer frame.
+    virtual Frame frame() const = 0;
+    // After Yes to the closing question: no further event of either window runs.
+    virtual void end_program() = 0;
+};
+
+}  // namespace velantra
