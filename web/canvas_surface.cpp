@@ -63,50 +63,35 @@ int js_colour(Colour c) { return static_cast<int>(c & 0xFFFFFFu); }
 }  // namespace
 
 void CanvasSurface::resize(int width_px, int height_px, double ratio) {
-    w_ = std::max(1, width_px);
-    h_ = std::max(1, height_px);
+    const double w = std::max(1, width_px), h = std::max(1, height_px);
     if (!(ratio > 0) || !std::isfinite(ratio)) ratio = 1.0;
+    if (w == w_ && h == h_ && ratio == ratio_) return;
+    w_ = w;
+    h_ = h;
+    ratio_ = ratio;
+    map_.set_area(0, 0, w_, h_);
     velantra_picture_resize(static_cast<int>(w_), static_cast<int>(h_), ratio, js_colour(back_));
 }
 
 void CanvasSurface::setFont(std::string css_font) { velantra_picture_font(css_font.c_str()); }
 
-void CanvasSurface::to_pixel(double x, double y, double& px, double& py) const {
-    px = (x - sx1_) * w_ / (sx2_ - sx1_);
-    py = (y - sy1_) * h_ / (sy2_ - sy1_);
-}
-
-void CanvasSurface::to_user(double px, double py, double& x, double& y) const {
-    x = sx1_ + px * (sx2_ - sx1_) / w_;
-    y = sy1_ + py * (sy2_ - sy1_) / h_;
-}
-
-void CanvasSurface::Scale(float x1, float y1, float x2, float y2) {
-    // A degenerate or non-finite frame keeps the previous mapping.
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
-        x1 == x2 || y1 == y2)
-        return;
-    sx1_ = x1;
-    sy1_ = y1;
-    sx2_ = x2;
-    sy2_ = y2;
-}
+void CanvasSurface::Scale(float x1, float y1, float x2, float y2) { map_.scale(x1, y1, x2, y2); }
 
 void CanvasSurface::Cls() { velantra_picture_fill(0, 0, w_, h_, js_colour(back_)); }
 
 void CanvasSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-    double ax = 0, ay = 0, bx = 0, by = 0;
-    to_pixel(x1, y1, ax, ay);
-    to_pixel(x2, y2, bx, by);
+    const auto [ax0, ay0] = map_.to_device(x1, y1);
+    const auto [bx0, by0] = map_.to_device(x2, y2);
+    double ax = ax0, ay = ay0, bx = bx0, by = by0;
     const double m = width_ + 2.0;
     if (!clip(ax, ay, bx, by, -m, -m, w_ + m, h_ + m)) return;
     velantra_picture_line(ax, ay, bx, by, width_, js_colour(colour));
 }
 
 void CanvasSurface::Box(float x1, float y1, float x2, float y2, Colour colour) {
-    double ax = 0, ay = 0, bx = 0, by = 0;
-    to_pixel(x1, y1, ax, ay);
-    to_pixel(x2, y2, bx, by);
+    const auto [ax0, ay0] = map_.to_device(x1, y1);
+    const auto [bx0, by0] = map_.to_device(x2, y2);
+    double ax = ax0, ay = ay0, bx = bx0, by = by0;
     if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by))
         return;
     auto cx = [&](double v) { return std::clamp(v, -1.0, w_ + 1.0); };
@@ -120,8 +105,7 @@ void CanvasSurface::Box(float x1, float y1, float x2, float y2, Colour colour) {
 void CanvasSurface::PSet(float x, float y) {
     current_x_ = x;
     current_y_ = y;
-    double cx = 0, cy = 0;
-    to_pixel(x, y, cx, cy);
+    const auto [cx, cy] = map_.to_device(x, y);
     if (!std::isfinite(cx) || !std::isfinite(cy)) return;
     const double w = width_;
     if (cx < -w || cy < -w || cx > w_ + w || cy > h_ + w) return;
@@ -129,9 +113,8 @@ void CanvasSurface::PSet(float x, float y) {
 }
 
 void CanvasSurface::Circle(float x, float y, float radius, Colour colour) {
-    double cx = 0, cy = 0;
-    to_pixel(x, y, cx, cy);
-    const double r = std::fabs(static_cast<double>(radius) * w_ / (sx2_ - sx1_));
+    const auto [cx, cy] = map_.to_device(x, y);
+    const double r = std::fabs(static_cast<double>(radius) * w_ / map_.user_width());
     if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r)) return;
     // A circle that cannot touch the picture, or larger than any picture, is skipped.
     const double w = width_;
@@ -142,8 +125,7 @@ void CanvasSurface::Circle(float x, float y, float radius, Colour colour) {
 void CanvasSurface::setDrawWidth(int pixels) { width_ = std::max(1, pixels); }
 
 void CanvasSurface::Print(const std::string& text) {
-    double cx = 0, cy = 0;
-    to_pixel(current_x_, current_y_, cx, cy);
+    const auto [cx, cy] = map_.to_device(current_x_, current_y_);
     if (!std::isfinite(cx) || !std::isfinite(cy) || std::fabs(cx) > 1e6 || std::fabs(cy) > 1e6)
         return;
     velantra_picture_text(cx, cy, text.c_str(), js_colour(fore_));

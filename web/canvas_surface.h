@@ -6,13 +6,15 @@
 #include <string>
 
 #include "surface/surface.h"
+#include "surface/user_map.h"
 
 namespace velantra {
 
 class CanvasSurface : public Surface {
   public:
-    // A new blank white picture of this size in picture pixels (at least 1 x 1) at `ratio`
-    // device pixels per picture pixel; the scale stays.
+    // A new blank picture in the back colour of this size in picture pixels (at least 1 x 1)
+    // at `ratio` device pixels per picture pixel; the scale stays. The same size and ratio
+    // keep what is drawn.
     void resize(int width_px, int height_px, double ratio);
     void setBackColor(Colour colour) { back_ = colour; }
     void setForeColor(Colour colour) { fore_ = colour; }
@@ -20,8 +22,7 @@ class CanvasSurface : public Surface {
     void setFont(std::string css_font);
 
     // The one mapping between user units and picture pixels, both ways.
-    void to_pixel(double x, double y, double& px, double& py) const;
-    void to_user(double px, double py, double& x, double& y) const;
+    const UserMap& map() const { return map_; }
 
     void Scale(float x1, float y1, float x2, float y2) override;
     // Fills the picture with the back colour.
@@ -37,10 +38,11 @@ class CanvasSurface : public Surface {
     void Print(const std::string& text) override;
 
   private:
+    UserMap map_;
     double w_ = 1, h_ = 1;  // picture pixels
+    double ratio_ = 0;
     Colour back_ = RGB(255, 255, 255);
     Colour fore_ = RGB(0, 0, 0);
-    double sx1_ = 0, sy1_ = 0, sx2_ = 1, sy2_ = 1;  // user corners
     int width_ = 1;
     float current_x_ = 0, current_y_ = 0;
 };
