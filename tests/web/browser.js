@@ -1,11 +1,12 @@
-// Debian's Chromium under Playwright, with the flags this kind of machine needs (a closed
-// network: no background connections), and the page opened from file://.
+// Debian's Chromium under Playwright with the flags this kind of machine needs (no background
+// connections on a closed network), the page opened from file:// with every request to the
+// network refused, and what a person reads off the page.
 'use strict';
 const path = require('node:path');
 const { chromium } = require('playwright-core');
 
-const page_file = path.resolve(__dirname, '../../build-web/velantra.html');
-const page_url = `file://${page_file}`;
+const build = path.resolve(__dirname, '../../build-web');
+const page_url = `file://${build}/velantra.html`;
 
 function launch() {
   return chromium.launch({
@@ -15,11 +16,13 @@ function launch() {
   });
 }
 
-// A page of the given size and ratio with the program started, every network request refused.
+// A page of this size and device pixel ratio with the program started; `requests` collects
+// every request that would have left the machine.
 async function open(browser, { width = 1280, height = 800, ratio = 1, locale = 'ru-RU' } = {}) {
   const context = await browser.newContext({
     viewport: { width, height }, deviceScaleFactor: ratio, locale,
   });
+  await context.setOffline(true);
   const requests = [];
   await context.route(/^(?!file:|data:|blob:)/, (route) => {
     requests.push(route.request().url());
@@ -33,4 +36,18 @@ async function open(browser, { width = 1280, height = 800, ratio = 1, locale = '
   return { context, page, requests, errors };
 }
 
-module.exports = { launch, open, page_url };
+const value = (page, id) => page.locator(`#${id}`).inputValue();
+const caption = (page, id) => page.locator(`#${id}`).textContent();
+const position = (page, id) => page.locator(`#${id}`).getAttribute('aria-valuenow').then(Number);
+
+// The canvas pixel under a point of the picture given in CSS pixels, as [r, g, b].
+function pixel(page, x, y) {
+  return page.evaluate(([px, py]) => {
+    const c = document.getElementById('Picture1');
+    const ratio = c.width / c.clientWidth;
+    const d = c.getContext('2d').getImageData(Math.round(px * ratio), Math.round(py * ratio), 1, 1);
+    return [...d.data.slice(0, 3)];
+  }, [x, y]);
+}
+
+module.exports = { launch, open, page_url, value, caption, position, pixel };
