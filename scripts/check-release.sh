@@ -36,7 +36,7 @@ if [ ! -f "$deps.done" ]; then
   mkdir -p "$deps/root/setup"
   cp scripts/install-deps.sh scripts/toolchain.sh "$deps/root/setup/"
   root_run "$base" "$deps" bash -ec 'apt-get update -qq
-    bash /root/setup/install-deps.sh run test
+    bash /root/setup/install-deps.sh run test web
     rm -rf /root/setup' >"$run/deps.log" 2>&1 || { tail -n 30 "$run/deps.log"; exit 1; }
   rm -rf "$deps.work" "$deps.mnt"
   echo "$lists" >"$deps.done"

@@ -38,8 +38,9 @@ for (const asset of assets) {
 const parts = {
   '@ICON@': images.icon || '',
   '@STYLE@': fonts + fs.readFileSync(css, 'utf8'),
-  '@DATA@': documents +
-    `<script type="application/json" id="velantra-images">${JSON.stringify(images)}</script>`,
+  '@IMAGES@': `<script type="application/json" id="velantra-images">${JSON.stringify(images)}</script>`,
+  // After the program, so that the page starts before the documents are read.
+  '@DOCUMENTS@': documents,
   '@PAGE@': inline(fs.readFileSync(page, 'utf8')),
   '@PROGRAM@': inline(fs.readFileSync(program, 'utf8')),
 };

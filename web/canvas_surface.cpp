@@ -73,7 +73,9 @@ void CanvasSurface::resize(int width_px, int height_px, double ratio) {
     velantra_picture_resize(static_cast<int>(w_), static_cast<int>(h_), ratio, js_colour(back_));
 }
 
-void CanvasSurface::setFont(std::string css_font) { velantra_picture_font(css_font.c_str()); }
+void CanvasSurface::setFont(const std::string& css_font) {
+    velantra_picture_font(css_font.c_str());
+}
 
 void CanvasSurface::Scale(float x1, float y1, float x2, float y2) { map_.scale(x1, y1, x2, y2); }
 

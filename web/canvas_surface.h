@@ -19,7 +19,7 @@ class CanvasSurface : public Surface {
     void setBackColor(Colour colour) { back_ = colour; }
     void setForeColor(Colour colour) { fore_ = colour; }
     // The CSS font the picture's text is printed in ("11px 'MS Sans Serif'").
-    void setFont(std::string css_font);
+    void setFont(const std::string& css_font);
 
     // The one mapping between user units and picture pixels, both ways.
     const UserMap& map() const { return map_; }

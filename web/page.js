@@ -39,7 +39,8 @@ Velantra.picture = {
     // Rounded up, so a fractional ratio still covers the last picture pixel.
     c.width = Math.ceil(width * ratio - 1e-9);
     c.height = Math.ceil(height * ratio - 1e-9);
-    this.ctx = c.getContext('2d');
+    // An opaque picture: the compositor need not blend it.
+    this.ctx = c.getContext('2d', { alpha: false });
     this.ctx.setTransform(c.width / width, 0, 0, c.height / height, 0, 0);
     this.fill(0, 0, width, height, back);
   },
@@ -228,6 +229,9 @@ Velantra.place = function (name, left, top, width, height) {
     item.element.style.width = `${width}px`;
     item.element.style.height = `${height}px`;
   }
+  // Kept, so that drawing a scroll bar never waits for the page's layout.
+  item.width = width;
+  item.height = height;
   if (item.bar) this.drawBar(item);
 };
 
@@ -342,8 +346,8 @@ Velantra.drawBar = function (item) {
   const bar = item.bar;
   if (!bar) return;
   const e = item.element;
-  const length = bar.vertical ? e.clientHeight : e.clientWidth;
-  const thickness = bar.vertical ? e.clientWidth : e.clientHeight;
+  const length = (bar.vertical ? item.height : item.width) || 0;
+  const thickness = (bar.vertical ? item.width : item.height) || 0;
   const arrow = Math.min(thickness, Math.floor(length / 2));
   const groove = Math.max(0, length - 2 * arrow);
   const span = Math.abs(bar.d.bottom - bar.d.top);
@@ -793,9 +797,11 @@ Velantra.start = function () {
   });
 };
 
+// The fonts load while the WebAssembly compiles.
+Velantra.fonts = Velantra.fontsReady();
 var Module = {
   onRuntimeInitialized() {
-    Velantra.fontsReady().then(() => {
+    Velantra.fonts.then(() => {
       Velantra.start();
       requestAnimationFrame(() => { document.body.dataset.ready = 'true'; });
     });

@@ -3,7 +3,7 @@
 #include <emscripten.h>
 
 EM_ASYNC_JS(int, velantra_message_box, (const char* text, const char* title, int yes_no), {
-    return await Velantra.messageBox(UTF8ToString(text), UTF8ToString(title), yes_no != = 0);
+    return await Velantra.messageBox(UTF8ToString(text), UTF8ToString(title), Boolean(yes_no));
 });
 
 namespace velantra {
