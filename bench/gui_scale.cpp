@@ -15,15 +15,14 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
-#include <QScrollBar>
 #include <chrono>
 #include <map>
 #include <memory>
 
+#include "desktop/form1_window.h"
+#include "desktop/picture_box.h"
 #include "tests/support/fakes.h"
 #include "tests/support/first_app.h"
-#include "window/form1.h"
-#include "window/picture_box.h"
 
 namespace {
 
@@ -34,11 +33,11 @@ struct Maximised {
     testing::FakeBox box;
     testing::FakeTone tone;
     testing::FakeLauncher launcher;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Form1Window> form;
 
     Maximised() {
         testing::first_app();
-        form = std::make_unique<Form1>(box, tone, launcher);
+        form = std::make_unique<Form1Window>(box, tone, launcher);
         form->show();
         const double ratio = form->devicePixelRatioF();
         form->resize(qRound(3840 / ratio), qRound(2160 / ratio));
@@ -137,7 +136,7 @@ void BM_Scale4K_ResizePass(benchmark::State& state) {
     if (!here(state, "BM_Scale4K_ResizePass", Ratio)) return;
     Maximised shown;
     timed(state, [&] {
-        shown.form->Form_Resize();
+        shown.form->form().Form_Resize();
         shown.settle();
     });
     state.counters["picture_px"] = shown.form->picture().image().width();
@@ -168,12 +167,12 @@ void BM_Scale4K_RunLongest(benchmark::State& state) {
     if (!here(state, "BM_Scale4K_RunLongest", Ratio)) return;
     Maximised shown;
     shown.find<QLineEdit>("Text3")->setText(QStringLiteral("1.3333"));
-    shown.find<QScrollBar>("HScroll1")->setValue(0);
-    shown.find<QScrollBar>("VScroll1")->setValue(50);
+    shown.form->form().HScroll1.set_value(0);
+    shown.form->form().VScroll1.set_value(50);
     shown.find<QLineEdit>("Text6")->setText(QStringLiteral("90"));
     shown.settle();
     timed(state, [&] {
-        shown.form->CmdOK_Click();
+        shown.form->form().CmdOK_Click();
         shown.settle();
     });
 }

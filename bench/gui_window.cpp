@@ -10,10 +10,10 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "desktop/form1_window.h"
+#include "desktop/picture_box.h"
 #include "tests/support/fakes.h"
 #include "tests/support/first_app.h"
-#include "window/form1.h"
-#include "window/picture_box.h"
 
 namespace {
 
@@ -21,10 +21,10 @@ struct Shown {
     velantra::testing::FakeBox box;
     velantra::testing::FakeTone tone;
     velantra::testing::FakeLauncher launcher;
-    std::unique_ptr<velantra::Form1> form;
+    std::unique_ptr<velantra::Form1Window> form;
     Shown() {
         velantra::testing::first_app();
-        form = std::make_unique<velantra::Form1>(box, tone, launcher);
+        form = std::make_unique<velantra::Form1Window>(box, tone, launcher);
         form->show();
         QElapsedTimer waited;
         waited.start();
@@ -55,13 +55,13 @@ void BM_KeystrokeInText6(benchmark::State& state) {
         typed = !typed;
     }
     state.counters["passes"] =
-        benchmark::Counter(shown.form->resize_passes(), benchmark::Counter::kAvgIterations);
+        benchmark::Counter(shown.form->form().resize_passes(), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_KeystrokeInText6)->Unit(benchmark::kMicrosecond);
 
 void BM_ResizePass(benchmark::State& state) {
     Shown shown;
-    for (auto _ : state) shown.form->Form_Resize();
+    for (auto _ : state) shown.form->form().Form_Resize();
 }
 BENCHMARK(BM_ResizePass)->Unit(benchmark::kMicrosecond);
 

@@ -118,9 +118,9 @@ void Form1Window::define_controls() {
                 surface_.setBackColor(d.back);
                 surface_.setForeColor(d.fore_colour);
                 picture->on_mouse_move = [this](double px, double py) {
-                    form_->pointer_moved(static_cast<int>(QApplication::mouseButtons().toInt()),
-                                         static_cast<int>(QApplication::keyboardModifiers().toInt()),
-                                         px, py);
+                    form_->pointer_moved(
+                        static_cast<int>(QApplication::mouseButtons().toInt()),
+                        static_cast<int>(QApplication::keyboardModifiers().toInt()), px, py);
                 };
                 w = picture;
                 break;
@@ -177,9 +177,10 @@ void Form1Window::define_controls() {
                 set_colour(label, QPalette::Window, colour_of(d.back));
                 const QPalette& system = QApplication::palette();
                 set_colour(label, QPalette::WindowText,
-                           d.fore == ForeKind::Own      ? colour_of(d.fore_colour)
-                           : d.fore == ForeKind::Window ? system.color(QPalette::Text)
-                                                        : label->palette().color(QPalette::ButtonText));
+                           d.fore == ForeKind::Own ? colour_of(d.fore_colour)
+                           : d.fore == ForeKind::Window
+                               ? system.color(QPalette::Text)
+                               : label->palette().color(QPalette::ButtonText));
                 if (d.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
                 const QString caption = q(static_cast<Label&>(*c).caption());
                 label->setText(caption);
@@ -218,7 +219,8 @@ void Form1Window::define_menu() {
             }
             QAction* a = m->addAction(QString::fromUtf8(entry.caption));
             a->setObjectName(name);
-            connect(a, &QAction::triggered, this, [this, entry] { form_->menu_chosen(entry.name); });
+            connect(a, &QAction::triggered, this,
+                    [this, entry] { form_->menu_chosen(entry.name); });
         }
     }
 }
@@ -240,10 +242,9 @@ void Form1Window::changed(const Control& control, Aspect what) {
             auto* edit = static_cast<QLineEdit*>(w);
             const auto& box = static_cast<const TextBox&>(control);
             const QString text = q(box.text());
-            if (edit->text() != text) {
-                edit->setText(text);
-                edit->setAccessibleName(text);
-            }
+            if (edit->text() != text) edit->setText(text);
+            // Typed text that stays as it is is read out as it stands too.
+            if (edit->accessibleName() != text) edit->setAccessibleName(text);
             if (edit->cursorPosition() != box.caret()) edit->setCursorPosition(box.caret());
             break;
         }

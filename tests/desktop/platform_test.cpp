@@ -7,7 +7,9 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "tests/window/window_rig.h"
+#include "platform/desktop/message_box.h"
+#include "platform/desktop/tone.h"
+#include "tests/desktop/window_rig.h"
 
 using namespace velantra;
 
@@ -68,9 +70,7 @@ void PlatformTest::yes_no_box_without_icon() {
     QtMessageBox box;
     Seen seen;
     answer_next(seen, QMessageBox::No);
-    QCOMPARE(box.show(QStringLiteral("Вы абсолютно уверены?"), QStringLiteral("На Выход"),
-                      Buttons::YesNo),
-             Answer::No);
+    QCOMPARE(box.show("Вы абсолютно уверены?", "На Выход", Buttons::YesNo), Answer::No);
     QCOMPARE(seen.title, QStringLiteral("На Выход"));
     QCOMPARE(seen.text, QStringLiteral("Вы абсолютно уверены?"));
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
@@ -79,15 +79,14 @@ void PlatformTest::yes_no_box_without_icon() {
     QVERIFY(seen.yes_default);
     QVERIFY(!seen.escape);
     answer_next(seen, QMessageBox::Yes);
-    QCOMPARE(box.show(QStringLiteral("?"), QStringLiteral("На Выход"), Buttons::YesNo),
-             Answer::Yes);
+    QCOMPARE(box.show("?", "На Выход", Buttons::YesNo), Answer::Yes);
 }
 
 void PlatformTest::ok_box() {
     QtMessageBox box;
     Seen seen;
     answer_next(seen, QMessageBox::Ok);
-    QCOMPARE(box.show(QStringLiteral("текст"), QStringLiteral("Ошибка"), Buttons::Ok), Answer::Ok);
+    QCOMPARE(box.show("текст", "Ошибка", Buttons::Ok), Answer::Ok);
     QCOMPARE(seen.title, QStringLiteral("Ошибка"));
     QCOMPARE(seen.buttons, 1);
     QCOMPARE(seen.icon, QMessageBox::NoIcon);

@@ -8,22 +8,21 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "tests/window/window_rig.h"
-#include "window/picture_box.h"
+#include "tests/desktop/window_rig.h"
 
 using namespace velantra;
 using namespace velantra::testing;
 
 namespace {
 
-QPoint picture_origin(Form1& form) {
+QPoint picture_origin(Form1Window& form) {
     return form.picture_box()->mapTo(&form, QPoint(0, 0)) * form.devicePixelRatioF();
 }
 
 // The picture as the screen holds it (the window's backing store), in device pixels. Above
 // ratio 1, Qt 6.4's offscreen grab gives only the window's logical size in device pixels:
 // the top-left part of the picture, which callers compare.
-QImage on_screen(Form1& form) {
+QImage on_screen(Form1Window& form) {
     const QImage window = form.screen()->grabWindow(form.winId()).toImage();
     const QSize size = form.picture_box()->size() * form.devicePixelRatioF();
     return window.copy(QRect(picture_origin(form), size) & window.rect());
@@ -40,9 +39,9 @@ int red_pixels(const QImage& image) {
 // in the same part of the back buffer.
 class LookingBox : public FakeBox {
   public:
-    Form1* form = nullptr;
+    Form1Window* form = nullptr;
     int seen = 0, drawn = 0;
-    Answer show(const QString& text, const QString& title, Buttons buttons) override {
+    Answer show(const std::string& text, const std::string& title, Buttons buttons) override {
         QTest::qWait(50);
         const QImage part = on_screen(*form);
         seen = red_pixels(part);
@@ -65,19 +64,19 @@ void PictureTest::the_ray_is_on_screen_before_the_message() {
     LookingBox box;
     FakeTone tone;
     FakeLauncher launcher;
-    Form1 form(box, tone, launcher);
+    Form1Window form(box, tone, launcher);
     box.form = &form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral(".5"));
-    form.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(50);
-    form.findChild<QScrollBar*>(QStringLiteral("VScroll1"))->setValue(-50);
+    form.form().HScroll1.set_value(50);
+    form.form().VScroll1.set_value(-50);
     form.findChild<QLineEdit*>(QStringLiteral("Text6"))->setText(QStringLiteral("60"));
     QTest::qWait(50);
     QCOMPARE(red_pixels(on_screen(form)), 0);
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CmdOK")), Qt::LeftButton);
     QCOMPARE(box.shown.size(), size_t{1});
-    QCOMPARE(box.shown[0].title, QStringLiteral("Информация"));
+    QCOMPARE(q(box.shown[0].title), QStringLiteral("Информация"));
     // All of it, but for what the start marker (12 × 12) covers.
     const double ratio = form.devicePixelRatioF();
     QVERIFY(box.drawn > 50);

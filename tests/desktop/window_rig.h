@@ -1,5 +1,5 @@
 #pragma once
-// A shown main window with its seams answered by the fakes.
+// A shown main window on the Qt desktop with its seams answered by the fakes.
 
 #include <QApplication>
 #include <QLineEdit>
@@ -7,10 +7,10 @@
 #include <QString>
 #include <QTest>
 #include <memory>
-#include <vector>
 
+#include "desktop/form1_window.h"
+#include "desktop/picture_box.h"
 #include "tests/support/fakes.h"
-#include "window/form1.h"
 
 namespace velantra::testing {
 
@@ -18,9 +18,9 @@ struct Rig {
     FakeBox box;
     FakeTone tone;
     FakeLauncher launcher;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Form1Window> form;
 
-    Rig() : form(std::make_unique<Form1>(box, tone, launcher)) {
+    Rig() : form(std::make_unique<Form1Window>(box, tone, launcher)) {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -28,6 +28,7 @@ struct Rig {
         // Closing asks first; the destructor must not.
         box.answer = Answer::Yes;
     }
+    Form1& logic() const { return form->form(); }
     template <class T>
     T* find(const char* name) const {
         return form->findChild<T*>(QString::fromLatin1(name));
@@ -46,5 +47,7 @@ struct Rig {
         QTRY_COMPARE(form->centralWidget()->size(), QSize(w, h));
     }
 };
+
+inline QString q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace velantra::testing
