@@ -202,7 +202,10 @@ Velantra.setText = function (name, text, caret) {
   const e = item.element;
   e.dataset.text = text;
   if (e.value !== text) e.value = text;
-  if (e.selectionStart !== caret || e.selectionEnd !== caret) e.setSelectionRange(caret, caret);
+  // Only a box with the focus shows its caret; some browsers would move the focus to it.
+  if (document.activeElement === e && (e.selectionStart !== caret || e.selectionEnd !== caret)) {
+    e.setSelectionRange(caret, caret);
+  }
 };
 
 Velantra.setCaption = function (name, caption) {
@@ -414,8 +417,10 @@ Velantra.menus = {
     title.addEventListener('pointerenter', () => { if (this.open && this.open !== menu) this.show(menu, false); });
     title.addEventListener('keydown', (event) => this.key(event, menu));
     popup.addEventListener('keydown', (event) => this.key(event, menu));
+    title.setAttribute('aria-controls', popup.id);
     const holder = document.createElement('div');
     holder.className = 'menu-holder';
+    holder.setAttribute('role', 'none');
     holder.append(title, popup);
     this.bar.append(holder);
   },

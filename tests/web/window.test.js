@@ -9,7 +9,7 @@ let browser;
 before(async () => { browser = await launch(); });
 after(() => browser.close());
 
-test('the window starts with the start-up scene, offline, the focus on ПУСК', async () => {
+test('the window starts with the start-up scene, offline, the focus on ПУСК, in its keyboard order', async () => {
   const { page, requests, errors } = await open(browser);
   assert.equal(await page.title(), 'Velantra');
   const texts = [];
@@ -17,7 +17,13 @@ test('the window starts with the start-up scene, offline, the focus on ПУСК'
   assert.deepEqual(texts, [' 1.000292', ' 1.3333', ' 1.4', ' 2.5', ' .6', ' 45']);
   assert.deepEqual([await position(page, 'HScroll1'), await position(page, 'VScroll1'),
     await position(page, 'VScroll2')], [250, 60, 45]);
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'CmdOK');
+  const order = [];
+  for (let i = 0; i < 11; ++i) {
+    order.push(await page.evaluate(() => document.activeElement.id));
+    await page.keyboard.press('Tab');
+  }
+  assert.deepEqual(order, ['CmdOK', 'Picture1', 'Text2', 'Text1', 'Text4', 'Text5', 'Text6',
+    'HScroll1', 'Text3', 'VScroll1', 'VScroll2']);
   assert.equal(await page.getByRole('textbox', { name: 'Показатель преломления верхней среды' })
     .getAttribute('id'), 'Text1');
   assert.equal(await caption(page, 'Label7'), 'n_otn(-1)=19,9895 ');
