@@ -640,7 +640,7 @@ Velantra.messageBox = function (text, title, yesNo) {
   bar.id = 'message-title';
   bar.textContent = title;
   const body = document.createElement('div');
-  body.className = 'text';
+  body.className = 'message-text';
   body.id = 'message-text';
   body.textContent = text.replace(/\r\n/g, '\n');
   box.setAttribute('aria-labelledby', bar.id);

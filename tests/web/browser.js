@@ -18,21 +18,23 @@ function launch() {
 
 // A page of this size and device pixel ratio with the program started; `requests` collects
 // every request that would have left the machine.
-async function open(browser, { width = 1280, height = 800, ratio = 1, locale = 'ru-RU' } = {}) {
+// `url` and `allowed` serve it from a web server on this machine instead.
+async function open(browser, { width = 1280, height = 800, ratio = 1, locale = 'ru-RU',
+  url = page_url, allowed = /^(file|data|blob):/ } = {}) {
   const context = await browser.newContext({
     viewport: { width, height }, deviceScaleFactor: ratio, locale,
   });
-  await context.setOffline(true);
+  if (url === page_url) await context.setOffline(true);
   const requests = [];
-  await context.route(/^(?!file:|data:|blob:)/, (route) => {
+  await context.route((u) => !allowed.test(u.href), (route) => {
     requests.push(route.request().url());
     return route.abort();
   });
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));
-  await page.goto(page_url);
-  await page.waitForSelector('body[data-ready="true"]');
+  await page.goto(url);
+  if (url === page_url) await page.waitForSelector('body[data-ready="true"]');
   return { context, page, requests, errors };
 }
 
@@ -50,4 +52,4 @@ function pixel(page, x, y) {
   }, [x, y]);
 }
 
-module.exports = { launch, open, page_url, value, caption, position, pixel };
+module.exports = { launch, open, page_url, build, value, caption, position, pixel };

@@ -1,12 +1,13 @@
 // The menu commands in the browser: each document opens in a new tab from the page's own
 // data, the About box and the Authors window appear as on the desktop, the menus work by
-// keyboard, the page asks before it is left, and it runs inside a course page's frame.
+// keyboard, the page asks before it is left, and it runs from a web server in a course page.
 'use strict';
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
-const { launch, open, page_url } = require('./browser');
+const http = require('node:http');
+const { launch, open, build } = require('./browser');
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -60,7 +61,7 @@ test('the menus open by their access keys and run an entry from the keyboard', a
   await page.keyboard.press('Enter');
   const box = page.getByRole('alertdialog');
   assert.equal(await box.locator('.title').textContent(), 'О ПРОГРАММЕ');
-  assert.match(await box.locator('.text').textContent(),
+  assert.match(await box.locator('.message-text').textContent(),
     /^Программа моделирует прохождение луча света\nчерез границу двух сред\n/);
   await page.keyboard.press('Escape');
   await box.waitFor({ state: 'detached' });
@@ -101,11 +102,24 @@ test('leaving the page asks first, and staying keeps the program', async () => {
   await context.close();
 });
 
-test('the page runs inside a frame of a course page', async () => {
-  const { page, context } = await open(browser);
-  await page.setContent(`<iframe src="${page_url}" width="900" height="400"></iframe>`);
+test('the page runs from a web server inside a frame of a course page', async () => {
+  const html = fs.readFileSync(path.join(build, 'velantra.html'));
+  const server = http.createServer((request, response) => {
+    response.setHeader('Content-Type', 'text/html; charset=utf-8');
+    response.end(request.url === '/velantra.html' ? html
+      : '<h1>Оптика</h1><iframe src="/velantra.html" width="900" height="400"></iframe>');
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const origin = `http://127.0.0.1:${server.address().port}`;
+  const { page, context, requests, errors } = await open(browser, {
+    url: `${origin}/course.html`, allowed: new RegExp(`^(${origin}/|data:|blob:)`),
+  });
   const frame = page.frameLocator('iframe');
   await frame.locator('body[data-ready="true"]').waitFor();
-  assert.equal(await frame.locator('#Text6').inputValue(), ' 45');
+  await frame.locator('#CmdOK').press('Space');
+  assert.equal(await frame.locator('#Label14').textContent(), 'X01,X02=1,88, -22,55');
+  assert.deepEqual(requests, []);
+  assert.deepEqual(errors, []);
   await context.close();
+  server.close();
 });

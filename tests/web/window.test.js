@@ -69,7 +69,7 @@ test('an upper index above the lower one is refused with a message, and reset', 
   const box = page.getByRole('alertdialog');
   await box.waitFor();
   assert.equal(await box.locator('.title').textContent(), 'Ошибка');
-  assert.equal(await box.locator('.text').textContent(), 'Показатель преломления вверху должен ' +
+  assert.equal(await box.locator('.message-text').textContent(), 'Показатель преломления вверху должен ' +
     'быть меньше, чем внизу! Не вводите заново, а исправьте!');
   assert.deepEqual(await box.getByRole('button').allTextContents(), ['OK']);
   await box.getByRole('button', { name: 'OK' }).click();
