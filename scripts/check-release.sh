@@ -46,6 +46,9 @@ ready=$(date +%s)
 mkdir -p "$run/layer/root"
 git clone -q --no-local . "$run/layer/root/velantra"
 git -C "$run/layer/root/velantra" checkout -q --detach "$(git rev-parse HEAD)"
+# The browser tests' npm package is fetched here: the root does not share the host's
+# certificate store.
+(cd "$run/layer/root/velantra" && npm ci --no-audit --no-fund --loglevel=error)
 echo "-- make test in a clean $release root at $(git rev-parse --short HEAD)"
 root_run "$deps:$base" "$run/layer" bash -ec 'cd /root/velantra
   CI=true make test CHECKS="format static" JOBS='"${JOBS:-$(nproc)}"

@@ -83,7 +83,8 @@ Velantra.picture = {
     ctx.font = this.font;
     ctx.fillStyle = Velantra.css(colour);
     ctx.textBaseline = 'alphabetic';
-    ctx.fillText(text, x, y + ctx.measureText(text).fontBoundingBoxAscent);
+    const m = ctx.measureText(text);
+    ctx.fillText(text, x, y + (m.fontBoundingBoxAscent ?? m.actualBoundingBoxAscent ?? 0));
   },
 };
 
