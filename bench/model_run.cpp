@@ -4,33 +4,15 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/scene.h"
+#include "tests/support/null_surface.h"
 #include "tests/support/recording_display.h"
 
 namespace {
 
 using namespace velantra;
 
-class NullSurface : public Surface {
-  public:
-    long lines = 0;
-    void Scale(float, float, float, float) override {}
-    void Cls() override {}
-    void Line(float, float, float, float, Colour) override { ++lines; }
-    void Box(float, float, float, float, Colour) override {}
-    void PSet(float, float) override {}
-    void Circle(float, float, float, Colour) override {}
-    int DrawWidth() const override { return width_; }
-    void setDrawWidth(int pixels) override { width_ = pixels; }
-    void setCurrentX(float) override {}
-    void setCurrentY(float) override {}
-    void Print(const std::string&) override {}
-
-  private:
-    int width_ = 1;
-};
-
 void run(benchmark::State& state, double X0, double Yo, double a0, float nmax) {
-    NullSurface surface;
+    testing::NullSurface surface;
     testing::RecordingDisplay display;
     Simulation sim(surface, display);
     set_scene(sim, X0, Yo, a0, nmax);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -13,30 +14,12 @@
 #include "model/format.h"
 #include "tests/support/editor.h"
 #include "tests/support/form_rig.h"
+#include "tests/support/null_surface.h"
 
 using namespace velantra;
 using fuzz::show;
 
 namespace {
-
-// Draws nothing: the figures are checked elsewhere, the text boxes here.
-class NullSurface : public Surface {
-  public:
-    void Scale(float, float, float, float) override {}
-    void Cls() override {}
-    void Line(float, float, float, float, Colour) override {}
-    void Box(float, float, float, float, Colour) override {}
-    void PSet(float, float) override {}
-    void Circle(float, float, float, Colour) override {}
-    int DrawWidth() const override { return width_; }
-    void setDrawWidth(int pixels) override { width_ = pixels; }
-    void setCurrentX(float) override {}
-    void setCurrentY(float) override {}
-    void Print(const std::string&) override {}
-
-  private:
-    int width_ = 1;
-};
 
 std::string canonical(const Scene& s, int box) {
     switch (box) {
@@ -84,12 +67,43 @@ std::string act(fuzz::Reader& in, testing::Editor& editor, Form1& form) {
     return "paste \"" + t + "\"";
 }
 
+// The window lives for the whole run: each input starts it from the start-up state.
+testing::FormRigOf<testing::NullSurface>& window() {
+    static auto* rig = new testing::FormRigOf<testing::NullSurface>;
+    return *rig;
+}
+
+// Back at the start-up state for one pass, not the seven of the start-up cascade: the
+// start-up values written into the inputs unseen by their handlers, the angle read back as
+// its box's handler would, then one pass that finds every text canonical.
+void start_up(Form1& form) {
+    form.Form_Load();
+    const Scene& s = form.simulation().scene;
+    TextBox* boxes[] = {&form.Text1, &form.Text2, &form.Text3,
+                        &form.Text4, &form.Text5, &form.Text6};
+    std::function<void()> handlers[std::size(boxes) + 1];
+    auto swap_handlers = [&] {
+        for (std::size_t i = 0; i < std::size(boxes); ++i) std::swap(handlers[i], boxes[i]->Change);
+        std::swap(handlers[std::size(boxes)], form.VScroll2.Change);
+    };
+    swap_handlers();
+    form.simulation().set_angle(Number::real(s.a0));
+    const std::string texts[] = {numstr(s.n1), numstr(s.nmin), numstr(s.nmax),
+                                 numstr(s.X0), numstr(s.Yo),   numstr(s.a0)};
+    for (std::size_t i = 0; i < std::size(boxes); ++i) boxes[i]->set_text(texts[i]);
+    form.VScroll2.set_value(45);
+    swap_handlers();
+    form.Form_Resize();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // A fresh window per input is cheap now: no toolkit behind it.
-    testing::FormRigOf<NullSurface> rig;
+    auto& rig = window();
     Form1& form = rig.form;
+    start_up(form);
+    rig.box.shown.clear();
+    rig.tone.played.clear();
     TextBox* boxes[] = {&form.Text1, &form.Text2, &form.Text3, &form.Text6};
     testing::Editor editors[] = {
         {form, form.Text1}, {form, form.Text2}, {form, form.Text3}, {form, form.Text6}};

@@ -27,10 +27,7 @@ for t in "${targets[@]}"; do
   crashes="$build/crashes/$t"
   mkdir -p "$corpus" "$crashes"
   echo "-- fuzz_$t for ${seconds}s"
-  # Qt keeps caches for the whole process; its leaks at exit are not ours.
-  leaks=1
-  [ "$t" = typing ] && leaks=0
-  if ! ASAN_OPTIONS="detect_leaks=$leaks:abort_on_error=0" \
+  if ! ASAN_OPTIONS="detect_leaks=1:abort_on_error=0" \
     UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     "$build/fuzz/fuzz_$t" "$corpus" "fuzz/corpus/$t" -max_total_time="$seconds" \
       -timeout=10 -rss_limit_mb=2048 -max_len=512 -print_final_stats=1 \

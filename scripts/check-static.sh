@@ -14,7 +14,7 @@ start=$(date +%s)
 # The generated sources (moc, rcc) live in the build folder and are not ours to lint.
 # The browser's platform layer compiles with emscripten only (make web, warnings as errors there).
 mapfile -t sources < <(git ls-files 'model/*.cpp' 'surface/*.cpp' 'platform/*.cpp' 'help/*.cpp' \
-  'window/*.cpp' 'resources/*.cpp' 'docs/*.cpp' ':!platform/web/*')
+  'window/*.cpp' 'desktop/*.cpp' 'resources/*.cpp' 'docs/*.cpp' ':!platform/web/*')
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 # GCC-only warning flags in the compile database mean nothing to clang.
@@ -27,7 +27,7 @@ fi
 echo "clang-tidy: ${#sources[@]} files clean"
 cppcheck --enable=warning,performance,portability --error-exitcode=1 --inline-suppr --quiet \
   --std=c++20 --language=c++ --library=qt --library=googletest -I . \
-  --suppress=missingIncludeSystem --suppress=normalCheckLevelMaxBranches model surface window help platform resources docs bench fuzz tests
+  --suppress=missingIncludeSystem --suppress=normalCheckLevelMaxBranches model surface window help desktop platform resources docs bench fuzz tests
 echo "cppcheck: clean"
 # Two targets making the same file race in a parallel build (once "ar: file truncated"): each
 # file a rule of the generated Makefiles makes must belong to one target only.

@@ -16,10 +16,11 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -j "$jobs" --output-on-failu
 common=(--root . --object-directory "$build" --exclude-unreachable-branches
   --exclude-throw-branches --exclude "$build/" --exclude 'tests/' --exclude 'bench/'
   --exclude 'fuzz/')
-for folder in model surface window help; do
+for folder in model surface window help desktop; do
   echo "== $folder/"
   gcovr "${common[@]}" --filter "$folder/" --print-summary -o /dev/null | sed 's/^/   /'
 done
 gcovr "${common[@]}" --filter 'model/' --filter 'surface/' --filter 'window/' --filter 'help/' \
+  --filter 'desktop/' \
   --html-details "$build/coverage.html" --print-summary
 echo "HTML report: $build/coverage.html"

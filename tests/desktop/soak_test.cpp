@@ -13,8 +13,8 @@
 #include <fstream>
 #include <random>
 
-#include "model/format.h"
 #include "tests/desktop/window_rig.h"
+#include "tests/support/form_rig.h"
 
 using namespace velantra;
 using namespace velantra::testing;
@@ -39,21 +39,17 @@ double resident_mib(const Rig& rig) {
     return static_cast<double>(resident * sysconf(_SC_PAGESIZE)) / 1048576.0;
 }
 
-// Empty when the window is consistent, else what is wrong.
+// Empty when the logic is consistent and every widget shows what the logic holds.
 QString inconsistency(const Rig& rig) {
-    const Scene& s = rig.logic().simulation().scene;
-    const std::pair<const char*, std::string> texts[] = {
-        {"Text1", numstr(s.n1)}, {"Text2", numstr(s.nmin)}, {"Text3", numstr(s.nmax)},
-        {"Text4", numstr(s.X0)}, {"Text5", numstr(s.Yo)},   {"Text6", numstr(s.a0)}};
-    for (const auto& [name, canonical] : texts)
-        if (rig.text(name) != QString::fromStdString(canonical)) return rig.text(name);
-    if (rig.find<QScrollBar>("HScroll1")->value() != std::lround(s.X0 * 100) ||
-        rig.find<QScrollBar>("VScroll1")->value() != std::lround(s.Yo * 100) + 100)
-        return QStringLiteral("a position scroll bar is off its value");
+    const Form1& f = rig.logic();
+    if (const std::string wrong = testing::inconsistency(f); !wrong.empty()) return q(wrong);
+    for (const TextBox* box : {&f.Text1, &f.Text2, &f.Text3, &f.Text4, &f.Text5, &f.Text6})
+        if (rig.text(box->name()) != q(box->text())) return rig.text(box->name());
+    if (rig.find<QScrollBar>("HScroll1")->value() != f.HScroll1.value() ||
+        rig.find<QScrollBar>("VScroll1")->value() != f.VScroll1.value() + 100)
+        return QStringLiteral("a position scroll bar's thumb is off its value");
     for (const QLabel* label : rig.form->findChildren<QLabel*>())
-        if (label->text().contains(QLatin1String("nan"), Qt::CaseInsensitive) ||
-            label->text().contains(QLatin1String("inf"), Qt::CaseInsensitive))
-            return label->text();
+        if (!testing::free_of_nan_inf(label->text().toStdString())) return label->text();
     return {};
 }
 

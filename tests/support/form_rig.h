@@ -3,10 +3,13 @@
 // window that records what is done to it, and Form1 over them with the fakes, shown at its
 // defined client size.
 
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "model/format.h"
+#include "tests/support/checks.h"
 #include "tests/support/fakes.h"
 #include "tests/support/recording_surface.h"
 #include "window/form1.h"
@@ -55,6 +58,24 @@ class FakeAuthors : public AuthorsWindow {
         made = shown = false;
     }
 };
+
+// Empty when the window is consistent: every box shows the canonical text of its variable,
+// the position bars stand at their variables, no caption shows nan or inf. Else what is wrong.
+inline std::string inconsistency(const Form1& f) {
+    const Scene& s = f.simulation().scene;
+    const std::pair<const TextBox*, std::string> texts[] = {
+        {&f.Text1, numstr(s.n1)}, {&f.Text2, numstr(s.nmin)}, {&f.Text3, numstr(s.nmax)},
+        {&f.Text4, numstr(s.X0)}, {&f.Text5, numstr(s.Yo)},   {&f.Text6, numstr(s.a0)}};
+    for (const auto& [box, canonical] : texts)
+        if (box->text() != canonical) return box->name() + (": " + box->text());
+    if (f.HScroll1.value() != std::lround(s.X0 * 100) ||
+        f.VScroll1.value() != std::lround(s.Yo * 100))
+        return "a position scroll bar is off its value";
+    for (const Control* c : f.controls())
+        if (const auto* label = dynamic_cast<const Label*>(c))
+            if (!free_of_nan_inf(label->caption())) return label->caption();
+    return {};
+}
 
 template <class Picture = RecordingSurface>
 struct FormRigOf {
