@@ -13,7 +13,14 @@ Velantra.call = function (name, types, args) {
   if (this.suspended || !this.started) {
     return false;
   }
-  const done = Module.ccall(name, null, types, args, { async: true });
+  let done;
+  try {
+    done = Module.ccall(name, null, types, args, { async: true });
+  } catch (error) {
+    this.fail(error);
+    return false;
+  }
+  done.catch((error) => this.fail(error));
   if (this.suspended) {
     done.then(() => {
       this.suspended = false;
@@ -745,6 +752,25 @@ Velantra.end = function () {
   document.getElementById('Form1').replaceChildren();
 };
 
+// A fault inside the program leaves its state unknown: the page says so and takes no more input,
+// rather than going on as if nothing had happened.
+Velantra.fail = function (error) {
+  if (this.failed) return;
+  this.failed = true;
+  this.started = false;
+  this.suspended = true;
+  const notice = document.createElement('div');
+  notice.className = 'modal';
+  notice.setAttribute('role', 'alert');
+  const box = document.createElement('div');
+  box.className = 'window message';
+  box.innerHTML = '<div class="title">Velantra</div><div class="message-text"></div>';
+  box.lastChild.textContent = `Программа остановилась из-за внутренней ошибки:\n${error}\n\n` +
+    'Откройте страницу заново.';
+  notice.append(box);
+  document.body.append(notice);
+};
+
 Velantra.decimalSeparator = function () {
   try {
     const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
@@ -806,6 +832,7 @@ Velantra.start = function () {
 // The fonts load while the WebAssembly compiles.
 Velantra.fonts = Velantra.fontsReady();
 var Module = {
+  onAbort(what) { Velantra.fail(what); },
   onRuntimeInitialized() {
     Velantra.fonts.then(() => {
       Velantra.start();
