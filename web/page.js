@@ -795,12 +795,14 @@ Velantra.start = function () {
   this.client.id = 'client';
   form.append(this.menus.bar, this.client);
   this.started = true;
+  // The client area is measured while it is still empty, so the page is laid out with its
+  // controls only once, for the focus on ПУСК.
+  const size = () => ({ width: this.client.clientWidth, height: this.client.clientHeight });
+  const first = size();
   Module.ccall('velantra_start', null, ['string', 'number'],
     [this.decimalSeparator(), window.devicePixelRatio || 1]);
+  this.resized(first);
   document.getElementById('CmdOK').focus();
-
-  const size = () => ({ width: this.client.clientWidth, height: this.client.clientHeight });
-  this.resized(size());
   new ResizeObserver(() => this.resized(size())).observe(this.client);
   // A new ratio without a new size (another screen) still needs a sharper back buffer.
   const watchRatio = () => {
