@@ -20,17 +20,19 @@ Velantra.call = function (name, types, args) {
     this.fail(error);
     return false;
   }
-  done.catch((error) => this.fail(error));
-  if (this.suspended) {
-    done.then(() => {
-      this.suspended = false;
-      if (this.pendingSize) {
-        const size = this.pendingSize;
-        this.pendingSize = null;
-        this.resized(size);
-      }
-    });
+  const fail = (error) => this.fail(error);
+  if (!this.suspended) {
+    done.catch(fail);
+    return true;
   }
+  done.then(() => {
+    this.suspended = false;
+    if (this.pendingSize) {
+      const size = this.pendingSize;
+      this.pendingSize = null;
+      this.resized(size);
+    }
+  }, fail);
   return true;
 };
 
@@ -382,13 +384,9 @@ Velantra.drawBar = function (item) {
 
 Velantra.setValue = function (name, value) {
   const item = this.elements.get(name);
-  if (!item) return;
-  if (item.bar) {
-    item.bar.value = value;
-    this.drawBar(item);
-  } else {
-    item.element.setAttribute('aria-valuenow', value);
-  }
+  if (!item || !item.bar) return;
+  item.bar.value = value;
+  this.drawBar(item);
 };
 
 // The menu bar: titles with access keys, drop-down entries and separators, by mouse and keys.
