@@ -797,8 +797,9 @@ Velantra.start = function () {
   // controls only once, for the focus on ПУСК.
   const size = () => ({ width: this.client.clientWidth, height: this.client.clientHeight });
   const first = size();
+  this.separator ??= this.decimalSeparator();
   Module.ccall('velantra_start', null, ['string', 'number'],
-    [this.decimalSeparator(), window.devicePixelRatio || 1]);
+    [this.separator, window.devicePixelRatio || 1]);
   this.resized(first);
   document.getElementById('CmdOK').focus();
   new ResizeObserver(() => this.resized(size())).observe(this.client);
@@ -829,8 +830,10 @@ Velantra.start = function () {
   });
 };
 
-// The fonts load while the WebAssembly compiles.
+// The fonts load while the WebAssembly compiles, and the browser reads its number formats
+// (a first use of them costs tens of milliseconds) while both are under way.
 Velantra.fonts = Velantra.fontsReady();
+setTimeout(() => { Velantra.separator ??= Velantra.decimalSeparator(); });
 var Module = {
   onAbort(what) { Velantra.fail(what); },
   onRuntimeInitialized() {
