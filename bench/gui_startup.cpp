@@ -1,5 +1,6 @@
 // The real program from process start to its first painted frame on an X server, and the
-// peak memory it has used by then. A private Xvfb is started when no display is set.
+// peak memory it has used by then, beside a bare Qt Widgets program with an empty window of the
+// same size timed the same way. A private Xvfb is started when no display is set.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -7,6 +8,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,10 +27,10 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-// The program lies beside the benchmark or one folder up (build/velantra, build/bench/...).
-fs::path program_path() {
+// A program lies beside the benchmark or one folder up (build/velantra, build/bench/...).
+fs::path program_path(const char* name) {
     const fs::path here = fs::read_symlink("/proc/self/exe").parent_path();
-    for (const fs::path& candidate : {here / "velantra", here.parent_path() / "velantra"})
+    for (const fs::path& candidate : {here / name, here.parent_path() / name})
         if (fs::exists(candidate)) return candidate;
     return {};
 }
@@ -55,10 +57,14 @@ pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>
     return failed != 0 ? -1 : pid;
 }
 
-void stop(pid_t pid) {
-    if (pid <= 0) return;
+// Ends the child and returns the processor time it has used, in seconds.
+double stop(pid_t pid) {
+    if (pid <= 0) return 0;
     kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
+    rusage usage{};
+    wait4(pid, nullptr, 0, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 // A display for the whole benchmark run: the user's, or a private Xvfb with a black root
@@ -89,7 +95,8 @@ struct XServer {
 int ignore_errors(Display*, XErrorEvent*) { return 0; }
 
 // Waits for the program's top-level window to be mapped and then for a pixel of its
-// picture (the white upper medium) to be painted; false on timeout.
+// picture (the white upper medium, the baseline's white client area) to be painted; false on
+// timeout.
 bool wait_first_frame(Display* dpy, Clock::time_point deadline) {
     Window shown = 0;
     while (shown == 0) {
@@ -128,39 +135,90 @@ long peak_rss_kib(pid_t pid) {
     return 0;
 }
 
-void BM_StartToFirstFrame(benchmark::State& state) {
-    const fs::path program = program_path();
-    if (program.empty()) {
-        state.SkipWithError("velantra is not built");
-        return;
-    }
-    const XServer server;  // stopped when the benchmark ends, before the program exits
+// One display for the whole run, stopped at exit: the programs started on it are gone by then.
+struct Screen {
+    XServer server;
     Display* dpy = server.name.empty() ? nullptr : XOpenDisplay(server.name.c_str());
-    if (dpy == nullptr) {
-        state.SkipWithError("no X server (Xvfb)");
-        return;
+    Screen() {
+        if (dpy == nullptr) return;
+        XSetErrorHandler(ignore_errors);
+        XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
     }
-    XSetErrorHandler(ignore_errors);
-    XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
-    const std::vector<std::string> env{"DISPLAY=" + server.name, "QT_QPA_PLATFORM=xcb"};
+    ~Screen() {
+        if (dpy != nullptr) XCloseDisplay(dpy);
+    }
+};
+
+struct Start {
+    double seconds = 0;
     double peak_mib = 0;
+    double cpu_seconds = 0;
+    std::string error;
+};
+
+// One start of the named program to its first frame.
+Start start_once(const char* name) {
+    static Screen screen;
+    const fs::path program = program_path(name);
+    if (program.empty()) return {.error = std::string(name) + " is not built"};
+    if (screen.dpy == nullptr) return {.error = "no X server (Xvfb)"};
+    const std::vector<std::string> env{"DISPLAY=" + screen.server.name, "QT_QPA_PLATFORM=xcb"};
+    XSync(screen.dpy, True);  // drop the events of the previous start
+    const Clock::time_point start = Clock::now();
+    const pid_t pid = spawn({program.string()}, env);
+    const bool painted = wait_first_frame(screen.dpy, start + std::chrono::seconds(20));
+    const Clock::time_point end = Clock::now();
+    const double peak_mib = static_cast<double>(peak_rss_kib(pid)) / 1024.0;
+    const double cpu_seconds = stop(pid);
+    if (!painted) return {.error = std::string(name) + " did not paint within 20 s"};
+    return {std::chrono::duration<double>(end - start).count(), peak_mib, cpu_seconds, {}};
+}
+
+void report(benchmark::State& state, const Start& s) {
     for (auto _ : state) {
-        XSync(dpy, True);  // drop the events of the previous run
-        const Clock::time_point start = Clock::now();
-        const pid_t pid = spawn({program.string()}, env);
-        const bool painted = wait_first_frame(dpy, start + std::chrono::seconds(20));
-        const Clock::time_point end = Clock::now();
-        peak_mib = static_cast<double>(peak_rss_kib(pid)) / 1024.0;
-        stop(pid);
-        if (!painted) {
-            state.SkipWithError("the window did not paint within 20 s");
+        if (!s.error.empty()) {
+            state.SkipWithError(s.error.c_str());
             break;
         }
-        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+        state.SetIterationTime(s.seconds);
     }
-    state.counters["peak_rss_MiB"] = peak_mib;
-    XCloseDisplay(dpy);
+    state.counters["peak_rss_MiB"] = s.peak_mib;
+    // The program's own processor time to its first frame (and the few ms until it is stopped),
+    // which a loaded machine stretches less than the wall time.
+    state.counters["child_cpu_ms"] = s.cpu_seconds * 1000;
 }
-BENCHMARK(BM_StartToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The load of a shared machine changes within seconds, so the bare Qt program starts in turn
+// with the real one, first every other time, and its row reports those starts.
+std::vector<Start> bare_starts;
+std::size_t bare_reported = 0;
+
+void BM_StartToFirstFrame(benchmark::State& state) {
+    Start real;
+    if (bare_starts.size() % 2 == 0) {
+        bare_starts.push_back(start_once("velantra_qt_baseline"));
+        real = start_once("velantra");
+    } else {
+        real = start_once("velantra");
+        bare_starts.push_back(start_once("velantra_qt_baseline"));
+    }
+    report(state, real);
+}
+
+void BM_StartToFirstFrameBareQt(benchmark::State& state) {
+    report(state, bare_reported < bare_starts.size() ? bare_starts[bare_reported++]
+                                                     : start_once("velantra_qt_baseline"));
+}
+
+// Single starts scatter with the load, so each row is the median of single starts.
+void single_starts(benchmark::internal::Benchmark* b) {
+    b->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->Repetitions(15)
+        ->ReportAggregatesOnly(true);
+}
+BENCHMARK(BM_StartToFirstFrame)->Apply(single_starts);
+BENCHMARK(BM_StartToFirstFrameBareQt)->Apply(single_starts);
 
 }  // namespace

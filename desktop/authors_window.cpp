@@ -13,7 +13,9 @@ QRect place_of(const Form2Def::Place& p) { return {p.left, p.top, p.width, p.hei
 
 }  // namespace
 
-QtAuthorsWindow::~QtAuthorsWindow() { close(); }
+QtAuthorsWindow::~QtAuthorsWindow() {
+    if (!form2_.isNull()) form2_->close();
+}
 
 void QtAuthorsWindow::create() {
     auto* form = new QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint |

@@ -247,12 +247,15 @@ int run(int argc, char** argv) {
     for (int page = 0; page < pages; ++page) {
         if (page > 0) pdf.newPage();
         const QRectF shown(0, page * body, column, body);
+        // Clipped at the page's edges only: whatever runs past the column shows in the margin,
+        // where the check of the pages finds it, instead of being cut off unseen.
+        const QRectF drawn(-kSide * mm, shown.top(), kPageWidth * mm, body);
         painter.save();
         painter.translate(kSide * mm, kTop * mm - page * body);
-        painter.setClipRect(shown);
+        painter.setClipRect(drawn);
         handler.setPage(shown);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = shown;
+        context.clip = drawn;
         doc.documentLayout()->draw(&painter, context);
         painter.restore();
         painter.setFont(number_font);

@@ -10,6 +10,7 @@
 #include "docs/figure.h"
 #include "model/constants.h"
 #include "model/simulation.h"
+#include "surface/forwarding_surface.h"
 #include "surface/painter_surface.h"
 #include "surface/raster_surface.h"
 
@@ -106,27 +107,14 @@ QString parameters(const Media& media, const std::vector<Ray>& rays) {
 
 // Forwards to a surface but draws the landmark circles with a larger radius, for a view
 // in which the program's 0.02 m would be a dot.
-class WideCircles : public Surface {
+class WideCircles : public ForwardingSurface {
   public:
-    WideCircles(Surface& surface, float radius) : s_(surface), radius_(radius) {}
-    void Scale(float x1, float y1, float x2, float y2) override { s_.Scale(x1, y1, x2, y2); }
-    void Cls() override { s_.Cls(); }
-    void Line(float x1, float y1, float x2, float y2, Colour c) override {
-        s_.Line(x1, y1, x2, y2, c);
+    WideCircles(Surface& surface, float radius) : ForwardingSurface(surface), radius_(radius) {}
+    void Circle(float x, float y, float, Colour c) override {
+        ForwardingSurface::Circle(x, y, radius_, c);
     }
-    void Box(float x1, float y1, float x2, float y2, Colour c) override {
-        s_.Box(x1, y1, x2, y2, c);
-    }
-    void PSet(float x, float y) override { s_.PSet(x, y); }
-    void Circle(float x, float y, float, Colour c) override { s_.Circle(x, y, radius_, c); }
-    int DrawWidth() const override { return s_.DrawWidth(); }
-    void setDrawWidth(int pixels) override { s_.setDrawWidth(pixels); }
-    void setCurrentX(float x) override { s_.setCurrentX(x); }
-    void setCurrentY(float y) override { s_.setCurrentY(y); }
-    void Print(const std::string& text) override { s_.Print(text); }
 
   private:
-    Surface& s_;
     float radius_;
 };
 

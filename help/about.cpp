@@ -1,16 +1,17 @@
 #include "help/about.h"
 
 #include <cstddef>
+#include <span>
 
 namespace velantra {
 
 namespace {
 
-std::string joined(const std::string* lines, std::size_t count) {
+std::string joined(std::span<const std::string> lines) {
     std::string text;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i > 0) text += "\r\n";
-        text += lines[i];
+    for (const std::string& line : lines) {
+        if (!text.empty()) text += "\r\n";
+        text += line;
     }
     return text;
 }
@@ -19,10 +20,9 @@ std::string joined(const std::string* lines, std::size_t count) {
 std::string padded(const std::string& line, std::size_t width) {
     std::string out;
     std::size_t characters = 0;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(line[i]);
-        if ((byte & 0xC0u) != 0x80u && ++characters > width) break;
-        out += line[i];
+    for (const char c : line) {
+        if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u && ++characters > width) break;
+        out += c;
     }
     if (characters < width) out.append(width - characters, ' ');
     return out;
@@ -45,19 +45,16 @@ std::string about_text() {
         "Год, номер выпуска и страница: нет",
         "Адрес бюллетеня в сети: нет",
     };
-    return joined(lines, std::size(lines));
+    return joined(lines);
 }
 
 std::string authors_text() {
     const std::string lines[] = {
-        padded("© Проект Velantra, 2026", 36),
-        padded("Учёная степень: не указывается", 36),
-        padded("Учёное звание: не указывается", 36),
-        padded("Открытый учебный проект", 36),
-        padded("Город и страна: не указываются", 36),
-        " velantra@example.org (образец)",
+        padded("© Проект Velantra, 2026", 36),        padded("Учёная степень: не указывается", 36),
+        padded("Учёное звание: не указывается", 36),  padded("Открытый учебный проект", 36),
+        padded("Город и страна: не указываются", 36), " velantra@example.org (образец)",
     };
-    return joined(lines, std::size(lines));
+    return joined(lines);
 }
 
 void mnuHelpAbout_Click(MessageBox& box) { box.show(about_text(), "О ПРОГРАММЕ", Buttons::Ok); }

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "platform/frame.h"
 #include "platform/message_box.h"
-#include "window/view.h"
 
 namespace velantra {
 

@@ -2,6 +2,8 @@
 # Installs the Debian package into a clean root of each release given with apt-get, as a school's
 # administrator would, starts the command of its menu entry in the entry's folder under Xvfb,
 # waits for the window, and removes the package, which must leave none of its files behind.
+# Before that, each release's own validators judge the package: appstreamcli its metainfo,
+# desktop-file-validate its menu entry and lintian the whole package, warnings included.
 # Usage: check-package.sh <folder holding velantra_*.deb> <release>...
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,7 +26,17 @@ for release in "$@"; do
     cd /root
     apt-get update -qq
     # The check'"'"'s own tools come first, so that removing the package is judged alone.
-    apt-get install -y -qq --no-install-recommends xvfb xdotool >/dev/null
+    apt-get install -y -qq --no-install-recommends xvfb xdotool appstream desktop-file-utils \
+      lintian >/dev/null
+    # The metainfo is judged as lintian judges it, in the unpacked tree beside its menu entry,
+    # and offline: the file is judged, not whether its homepage answers today.
+    dpkg-deb -x velantra_*.deb tree
+    appstreamcli --version
+    appstreamcli validate-tree --no-net tree || { echo "FAIL: appstreamcli"; exit 1; }
+    desktop-file-validate tree/usr/share/applications/velantra.desktop ||
+      { echo "FAIL: desktop-file-validate"; exit 1; }
+    lintian --fail-on error,warning velantra_*.deb || { echo "FAIL: lintian"; exit 1; }
+    echo "appstreamcli, desktop-file-validate and lintian $(lintian --version | cut -d" " -f2): no warning"
     apt-get install -y -qq ./velantra_*.deb >install.log 2>&1 || { tail -n 20 install.log; exit 1; }
     dpkg -L velantra >files.txt
     entry=/usr/share/applications/velantra.desktop

@@ -19,7 +19,8 @@ for group in "${@:-run}"; do
     test) packages+=(git libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool
       x11-utils imagemagick poppler-utils python3 dbus-daemon at-spi2-core python3-pyatspi
       "${LLVM_PACKAGES[@]}" gcovr cppcheck locales) ;;
-    package) packages+=(dpkg-dev file lintian debootstrap) ;;
+    # appstream, desktop-file-utils: lintian validates the metainfo and the menu entry with them.
+    package) packages+=(dpkg-dev file lintian appstream desktop-file-utils debootstrap) ;;
     release) packages+=(git debootstrap) ;;
     # fonttools, python3-brotli: the page's fonts are cut to the scripts it writes, as WOFF2.
     # A Node.js from outside Debian brings its own npm, which Debian's npm would conflict with.

@@ -14,24 +14,24 @@ constexpr Colour kResultBack = RGB(192, 255, 255);
 
 constexpr ControlDef text_box(const char* name, const char* tooltip, bool read_only = false) {
     return {.name = name,
-            .kind = ControlKind::TextBox,
             .text = name,
             .tooltip = tooltip,
             .font = kStandard,
-            .has_back = true,
+            .kind = ControlKind::TextBox,
             .back = kInputBack,
+            .has_back = true,
             .read_only = read_only};
 }
 
 constexpr ControlDef label(const char* name, const char* text, const char* tooltip, Colour back,
                            FontDef font = kStandard) {
     return {.name = name,
-            .kind = ControlKind::Label,
             .text = text,
             .tooltip = tooltip,
             .font = font,
-            .has_back = true,
-            .back = back};
+            .kind = ControlKind::Label,
+            .back = back,
+            .has_back = true};
 }
 
 // Result and readout lines carry a single-line border.
@@ -60,13 +60,13 @@ constexpr const char* kTipYo = "Начальная координата Yo (Ис
 
 constexpr ControlDef kControls[] = {
     {.name = "Picture1",
-     .kind = ControlKind::Picture,
      .tooltip = "Здесь траектория луча",
      .font = kSans,
-     .has_back = true,
+     .kind = ControlKind::Picture,
      .back = RGB(255, 255, 255),
      .fore = ForeKind::Own,
-     .fore_colour = RGB(0, 0, 0)},
+     .fore_colour = RGB(0, 0, 0),
+     .has_back = true},
     {.name = "Shape1", .kind = ControlKind::Shape, .width = 12, .height = 12},
     text_box("Text1", kTipN1),
     text_box("Text2", kTipNmin),
@@ -80,10 +80,10 @@ constexpr ControlDef kControls[] = {
     // 181 at the top: the upper arrow raises the angle.
     scroll_bar("VScroll2", ControlKind::VScrollBar, {181, -181, 1, 10, 45}),
     {.name = "CmdOK",
-     .kind = ControlKind::Button,
      .text = "ПУСК",
      .tooltip = "Запуск (остановка) установки",
-     .font = kSansBold},
+     .font = kSansBold,
+     .kind = ControlKind::Button},
     label("Label1", "n1=", kTipN1, kCaptionBack),
     [] {
         ControlDef d = label("Label2", "nmin=", kTipNmin, kCaptionBack);
@@ -111,8 +111,8 @@ constexpr ControlDef kControls[] = {
     result("Label15", "Label15", "Координата Y (м)"),
 };
 
-constexpr const char* kOrder[] = {"CmdOK", "Picture1", "Text2",    "Text1", "Text4",   "Text5",
-                                  "Text6", "HScroll1", "Text3",    "VScroll1", "VScroll2"};
+constexpr const char* kOrder[] = {"CmdOK", "Picture1", "Text2", "Text1",    "Text4",   "Text5",
+                                  "Text6", "HScroll1", "Text3", "VScroll1", "VScroll2"};
 
 constexpr MenuEntryDef kFile[] = {
     {"mnuFilespravka", "&Теория"},
@@ -122,7 +122,7 @@ constexpr MenuEntryDef kFile[] = {
     {"mnuFilesHistory1", "Снеллиус"},
 };
 constexpr MenuEntryDef kHelp[] = {
-    {"mnuHelpInstruction", "Инструкция"}, {"mnuHelpUprav", "Управление"}, {"mnuHelpSep1", "-"},
+    {"mnuHelpInstruction", "Инструкция"}, {"mnuHelpUprav", "Управление"},  {"mnuHelpSep1", "-"},
     {"mnuHelpAvtors", "Авторы"},          {"mnuHelpAbout", "О программе"},
 };
 constexpr MenuDef kMenuTree[] = {{"mnuFile", "&Файл", kFile}, {"mnuHelp", "&Помощь", kHelp}};

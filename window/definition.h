@@ -28,19 +28,19 @@ struct ScrollDef {
 
 struct ControlDef {
     const char* name;
-    ControlKind kind;
     const char* text = "";     // UTF-8; "" for controls without a text
     const char* tooltip = "";  // "" for none
     FontDef font{};
-    bool has_back = false;
+    ControlKind kind = ControlKind::Label;
     Colour back = 0;
     ForeKind fore = ForeKind::Button;
     Colour fore_colour = 0;  // with ForeKind::Own
+    Align align = Align::Left;
+    int width = 0, height = 0;  // fixed size in pixels (Shape1); 0: the layout pass sizes it
+    ScrollDef scroll{};
+    bool has_back = false;
     bool read_only = false;
     bool border = false;
-    Align align = Align::Left;
-    ScrollDef scroll{};
-    int width = 0, height = 0;  // fixed size in pixels (Shape1); 0: the layout pass sizes it
 };
 
 struct MenuEntryDef {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 namespace velantra {
 
@@ -18,9 +19,9 @@ const ControlDef& defined(std::string_view name) {
 
 }  // namespace
 
-Form1::Form1(Surface& picture, View& view, const Platform& platform)
+Form1::Form1(Surface& picture, View& view, Platform platform)
     : view_(view),
-      platform_(platform),
+      platform_(std::move(platform)),
       picture_(picture),
       sim_(picture_, *this),
       Picture1(defined("Picture1"), view),
@@ -50,10 +51,10 @@ Form1::Form1(Surface& picture, View& view, const Platform& platform)
       Label14(defined("Label14"), view),
       Label12(defined("Label12"), view),
       Label15(defined("Label15"), view) {
-    Control* const all[] = {&Picture1, &Shape1,  &Text1,   &Text2,   &Text3,   &Text4,  &Text5,
-                            &Text6,    &HScroll1, &VScroll1, &VScroll2, &CmdOK,  &Label1, &Label2,
-                            &Label3,   &Label4,  &Label5,  &Label6,  &Label10, &Label11, &Label7,
-                            &Label8,   &Label9,  &Label13, &Label14, &Label12, &Label15};
+    Control* const all[] = {&Picture1, &Shape1,   &Text1,    &Text2,    &Text3,   &Text4,   &Text5,
+                            &Text6,    &HScroll1, &VScroll1, &VScroll2, &CmdOK,   &Label1,  &Label2,
+                            &Label3,   &Label4,   &Label5,   &Label6,   &Label10, &Label11, &Label7,
+                            &Label8,   &Label9,   &Label13,  &Label14,  &Label12, &Label15};
     // In the order of the definition, whatever the order of the members.
     for (const ControlDef& d : kForm1Controls)
         for (Control* c : all)

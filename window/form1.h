@@ -33,7 +33,7 @@ struct Platform {
 
 class Form1 : private Display {
   public:
-    Form1(Surface& picture, View& view, const Platform& platform);
+    Form1(Surface& picture, View& view, Platform platform);
 
     // What a front-end hands in.
     void client_resized(int width_px, int height_px);

@@ -3,16 +3,13 @@
 // element that shows it, tell where the main window stands on the screen, and end the
 // program. The front-end decides nothing: it renders and hands the user's actions in.
 
+#include "platform/frame.h"
+
 namespace velantra {
 
 class Control;
 
 enum class Aspect { Text, Caret, Value, Caption, Visible, Geometry };
-
-// A window's outer frame on the screen, in pixels.
-struct Frame {
-    int left = 0, top = 0, width = 0, height = 0;
-};
 
 class View {
   public:
