@@ -28,8 +28,8 @@ test:
 	@bash scripts/install-deps.sh run test web
 	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=Release $(TEST_OPTIONS))
 	cmake --build $(BUILD) -j $(JOBS)
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	JOBS=$(JOBS) bash scripts/build-web.sh $(BUILD) build-web
+	cd $(BUILD) && VELANTRA_REQUIRE_WEB=1 ctest --output-on-failure -j $(JOBS)
 	bash scripts/test-web.sh
 	@$(MAKE) --no-print-directory checks
 
