@@ -24,7 +24,7 @@ constexpr ControlDef text_box(const char* name, const char* tooltip, bool read_o
 }
 
 constexpr ControlDef label(const char* name, const char* text, const char* tooltip, Colour back,
-                           FontDef font = kStandard) {
+                           const FontDef& font = kStandard) {
     return {.name = name,
             .text = text,
             .tooltip = tooltip,
@@ -48,7 +48,7 @@ constexpr ControlDef bottom_caption(const char* name, const char* text, const ch
     return d;
 }
 
-constexpr ControlDef scroll_bar(const char* name, ControlKind kind, ScrollDef scroll) {
+constexpr ControlDef scroll_bar(const char* name, ControlKind kind, const ScrollDef& scroll) {
     return {.name = name, .kind = kind, .scroll = scroll};
 }
 

@@ -132,8 +132,12 @@ double Form1::shape1_height() const {
 
 void Form1::move_shape1(double left, double top) {
     const DevicePoint p = picture_.map().to_device(left, top);
-    // Halves away from zero, as the window system places a child at whole pixels.
-    auto whole = [](double v) { return static_cast<int>(v + std::copysign(0.5, v)); };
+    // Halves away from zero, as the window system places a child at whole pixels; a place
+    // beyond any screen (or none at all) stops a billion pixels out.
+    auto whole = [](double v) {
+        if (!(std::fabs(v) < 1e9)) return v < 0 ? -1000000000 : 1000000000;
+        return static_cast<int>(v + std::copysign(0.5, v));
+    };
     Shape1.move_to(whole(p.x), whole(p.y));
 }
 

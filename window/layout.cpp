@@ -14,8 +14,12 @@ namespace {
 // One unit down is 15.9375 twips, i.e. 1.0625 px at 96 dpi.
 constexpr double kUnitDown = 1.0625;
 
-// Scroll values round half to even, as a 16-bit integer.
-int scroll_value(double v) { return static_cast<int>(std::nearbyint(v)); }
+// Scroll values round half to even, as a 16-bit integer; beyond that range (a start point
+// far outside the picture) they stop at its ends, and the bar holds them within its own.
+int scroll_value(double v) {
+    if (!(std::fabs(v) < 32768.0)) return v < 0 ? -32768 : 32767;
+    return static_cast<int>(std::nearbyint(v));
+}
 
 }  // namespace
 
