@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 #include "desktop/authors_window.h"
@@ -35,11 +36,15 @@ class HelpTest : public QObject {
         form1.setGeometry(100, 100, 860, 330);
         form1.show();
         QtAuthorsWindow authors;
+        authors.set_owner(&form1);
         mnuHelpAvtors_Click(authors, frame_of(form1));
         QWidget* form2 = authors.form2();
         QVERIFY(form2 != nullptr);
         QVERIFY(form2->isVisible() && form2->isWindow());
+        // Its own top-level window, but the window system is told it belongs over Form1.
         QCOMPARE(form2->parentWidget(), nullptr);
+        QVERIFY(form1.windowHandle() != nullptr);
+        QCOMPARE(form2->windowHandle()->transientParent(), form1.windowHandle());
         QCOMPARE(form2->windowTitle(), QStringLiteral("Авторы"));
         QCOMPARE(form2->size(), QSize(222, 297));
         QCOMPARE(form2->minimumSize(), form2->maximumSize());
@@ -53,6 +58,8 @@ class HelpTest : public QObject {
         QVERIFY(!form2->windowIcon().isNull());
         QCOMPARE(velantra_icon().pixmap(32, 32).size(), QSize(32, 32));
         QVERIFY(!QApplication::activeModalWidget());  // modeless
+        form1.close();
+        QVERIFY(form2->isVisible());
     }
 
     void label_shows_six_lines() {

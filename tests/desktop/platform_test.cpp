@@ -5,6 +5,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/desktop/message_box.h"
@@ -22,6 +23,7 @@ struct Seen {
     bool yes_default = false;
     bool escape = true;
     bool glyphs = true;
+    QWindow* transient_parent = nullptr;
 };
 
 // Answers the next message box that opens, recording what it showed.
@@ -36,6 +38,7 @@ void answer_next(Seen& seen, QMessageBox::StandardButton press) {
             seen.buttons = static_cast<int>(box->buttons().size());
             seen.yes_default = box->defaultButton() == box->button(QMessageBox::Yes);
             seen.escape = box->escapeButton() != nullptr;
+            seen.transient_parent = box->windowHandle()->transientParent();
             const auto buttons = box->buttons();
             seen.glyphs = std::any_of(buttons.begin(), buttons.end(),
                                       [](const QAbstractButton* b) { return !b->icon().isNull(); });
@@ -83,11 +86,16 @@ void PlatformTest::yes_no_box_without_icon() {
 }
 
 void PlatformTest::ok_box() {
+    QWidget form1;
+    form1.show();
     QtMessageBox box;
+    box.set_parent(&form1);
     Seen seen;
     answer_next(seen, QMessageBox::Ok);
     QCOMPARE(box.show("текст", "Ошибка", Buttons::Ok), Answer::Ok);
     QCOMPARE(seen.title, QStringLiteral("Ошибка"));
+    QVERIFY(form1.windowHandle() != nullptr);
+    QCOMPARE(seen.transient_parent, form1.windowHandle());
     QCOMPARE(seen.buttons, 1);
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QVERIFY(!seen.glyphs);
