@@ -41,7 +41,6 @@ class HelpTest : public QObject {
         QWidget* form2 = authors.form2();
         QVERIFY(form2 != nullptr);
         QVERIFY(form2->isVisible() && form2->isWindow());
-        // Its own top-level window, but the window system is told it belongs over Form1.
         QCOMPARE(form2->parentWidget(), nullptr);
         QVERIFY(form1.windowHandle() != nullptr);
         QCOMPARE(form2->windowHandle()->transientParent(), form1.windowHandle());
