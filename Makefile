@@ -13,7 +13,7 @@ TEST_OPTIONS := -DVELANTRA_TESTS=ON -DVELANTRA_BENCH=ON
 
 # Each target is one recipe run in order, so `make -jN` never runs two set-ups or builds at once.
 configure = cmake -S . -B $(1) $(2) $(CMAKE_FLAGS) >/dev/null
-.PHONY: run test build checks bench coverage package check-package check-release clean
+.PHONY: run test web build checks bench coverage package check-package check-release clean
 
 build:
 	@bash scripts/install-deps.sh run
@@ -25,11 +25,18 @@ run: build
 	cd $(BUILD) && ./velantra
 
 test:
-	@bash scripts/install-deps.sh run test
+	@bash scripts/install-deps.sh run test web
 	$(call configure,$(BUILD),-DCMAKE_BUILD_TYPE=Release $(TEST_OPTIONS))
 	cmake --build $(BUILD) -j $(JOBS)
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	JOBS=$(JOBS) bash scripts/build-web.sh $(BUILD) build-web
+	cd $(BUILD) && VELANTRA_REQUIRE_WEB=1 ctest --output-on-failure -j $(JOBS)
+	bash scripts/test-web.sh
 	@$(MAKE) --no-print-directory checks
+
+# The browser edition, one file: build-web/velantra.html, holding the documents built above.
+web: build
+	@bash scripts/install-deps.sh web
+	JOBS=$(JOBS) bash scripts/build-web.sh $(BUILD) build-web
 
 # Each check is a script of its own that builds in a folder of its own and fails on any report.
 checks:
@@ -61,4 +68,4 @@ check-release:
 	bash scripts/check-release.sh $(RELEASE)
 
 clean:
-	rm -rf $(BUILD) build-package
+	rm -rf $(BUILD) build-package build-web

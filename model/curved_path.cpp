@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "model/constants.h"
+#include "model/maths.h"
 #include "model/simulation.h"
 
 namespace velantra {
@@ -19,12 +20,13 @@ Simulation::Walk Simulation::walk_from(double xs, double ys, double sin_theta, d
 // the right edge or the left edge, tested in that order after each chord.
 bool Simulation::walk(Walk& w) {
     const double P = scene.n_otn_inv;
+    // The weights of the two exponentials stay the same along the walk.
+    const double sin2 = maths::squared(maths::sin(w.theta / 2));
+    const double cos2 = maths::squared(maths::cos(w.theta / 2));
     while (w.y < kYmax) {
         w.x = w.xp + w.dx;
         const double u = ((w.x - w.xs) / w.Yc) / w.sin_theta;
-        w.y = w.Yc * (std::pow(std::sin(w.theta / 2), 2) * std::exp(-u) +
-                      std::pow(std::cos(w.theta / 2), 2) * std::exp(u)) -
-              P;
+        w.y = w.Yc * (sin2 * maths::exp(-u) + cos2 * maths::exp(u)) - P;
         // A point without a finite single-precision value ends the walk undrawn.
         if (!segment(w.xp, static_cast<double>(w.yp), w.x, w.y, kRay)) return false;
         w.chord_dx = w.x - w.xp;
@@ -42,7 +44,7 @@ void Simulation::curve_entry() {
     const Run& r = run_;
     const double dx = r.beta > 0 ? kStep : -kStep;
     const double theta = static_cast<double>(r.beta_rad);
-    Walk w = walk_from(r.X1, 0, std::sin(theta), theta, dx);
+    Walk w = walk_from(r.X1, 0, maths::sin(theta), theta, dx);
     // The walk starts on the boundary, above the bottom edge: its first pass would draw this.
     if (r.beta == 0) {
         segment(w.xp, static_cast<double>(w.yp), w.xp, kYmax, kRay);
@@ -62,7 +64,7 @@ void Simulation::curve_start() {
     const double a = reduce_angle(s.a0);
     const double dx = s.a0rad > 0 ? kStep : -kStep;
     const double theta = static_cast<double>(s.a0rad);
-    Walk w = walk_from(s.X0, s.Yo, std::sin(theta), theta, dx);
+    Walk w = walk_from(s.X0, s.Yo, maths::sin(theta), theta, dx);
     // The vertical starts are the first pass's own tests: only a start above the bottom
     // edge draws them.
     if (w.y < 1 && (a == 180 || a == -180)) {
@@ -84,17 +86,17 @@ void Simulation::curve_exit(const Walk& up) {
     // The last chord's direction from the vertical; a level chord has an infinite tangent
     // and g_rad = ±π/2.
     const double sin_g =
-        up.chord_dx / std::sqrt(std::pow(up.chord_dx, 2) + std::pow(up.chord_dy, 2));
+        up.chord_dx / std::sqrt(maths::squared(up.chord_dx) + maths::squared(up.chord_dy));
     const double tg_g = up.chord_dx / up.chord_dy;
-    const float g_rad = static_cast<float>(std::atan(tg_g));
+    const float g_rad = static_cast<float>(maths::atan(tg_g));
 
     normal(up.x, After::GoesOn);
     const double sin_beta2 = (-s.nmin / s.n1) * sin_g;
     if (!(std::fabs(sin_beta2) < 1)) {
         show_beta(90);
     } else {
-        const double tg_beta2 = sin_beta2 / std::sqrt(1 - std::pow(sin_beta2, 2));
-        const float beta2 = static_cast<float>(std::atan(tg_beta2) * 180 / kPi);
+        const double tg_beta2 = sin_beta2 / std::sqrt(1 - maths::squared(sin_beta2));
+        const float beta2 = static_cast<float>(maths::atan(tg_beta2) * 180 / kPi);
         show_beta(static_cast<double>(beta2));
         r.X1 = up.x;
         r.Y1 = 0;

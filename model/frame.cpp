@@ -2,6 +2,7 @@
 
 #include "model/constants.h"
 #include "model/format.h"
+#include "model/maths.h"
 #include "model/simulation.h"
 
 namespace velantra {
@@ -79,8 +80,8 @@ void Simulation::axes() {
     display_.move_shape1(s.X0 - display_.shape1_width() / 2, s.Yo - display_.shape1_height() / 2);
 
     // a0rad comes from the reduced angle, so the marker points the way the run goes.
-    const double arrow_dx = std::sin(static_cast<double>(s.a0rad)) / 2;
-    const auto arrow_dy = static_cast<float>(std::cos(static_cast<double>(s.a0rad)) / 2);
+    const double arrow_dx = maths::sin(static_cast<double>(s.a0rad)) / 2;
+    const auto arrow_dy = static_cast<float>(maths::cos(static_cast<double>(s.a0rad)) / 2);
     picture_.Line(static_cast<float>(s.X0), static_cast<float>(s.Yo),
                   static_cast<float>(s.X0 + arrow_dx),
                   static_cast<float>(s.Yo + static_cast<double>(arrow_dy)), kArrow);

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "model/format.h"
+#include "model/maths.h"
 #include "model/simulation.h"
 
 namespace velantra {
@@ -14,8 +15,8 @@ void Simulation::vertex(double x, double y, float& angle) {
     display_.set_visible(ResultLabel::Label13, true);
     const auto width = static_cast<std::int16_t>(picture_.DrawWidth());
     picture_.setDrawWidth(2);
-    scene.X90 = x + u0 * std::sin(a) * std::log(std::tan(std::fabs(a) / 2));
-    scene.Y90 = u0 * std::fabs(std::sin(a)) - P;
+    scene.X90 = x + u0 * maths::sin(a) * maths::log(maths::tan(std::fabs(a) / 2));
+    scene.Y90 = u0 * std::fabs(maths::sin(a)) - P;
     mark(scene.X90, scene.Y90);
     // A value without a finite figure shows as a dash.
     display_.set_caption(ResultLabel::Label13,
@@ -29,17 +30,17 @@ void Simulation::crossings(double x, double y, float& angle) {
     const double a = static_cast<double>(angle);
     const double u0 = y + P;
     const double R = P / u0;  // nmin over the index at the point
-    const double s = std::sin(a);
+    const double s = maths::sin(a);
     if (!(std::fabs(R) > std::fabs(s))) return;
-    const double S = std::sqrt(std::pow(R, 2) - std::pow(s, 2));
-    const double c2 = std::pow(std::cos(a / 2), 2);
+    const double S = std::sqrt(maths::squared(R) - maths::squared(s));
+    const double c2 = maths::squared(maths::cos(a / 2));
     const double A1 = (R + S) / c2 / 2;
     const double A2 = (R - S) / c2 / 2;
     // A root whose A is not positive has no crossing; it shows as a dash, like a root
     // without a finite value.
     const double nan = std::nan("");
-    const double X01 = A1 > 0 ? x + u0 * s * std::log(A1) : nan;
-    const double X02 = A2 > 0 ? x + u0 * s * std::log(A2) : nan;
+    const double X01 = A1 > 0 ? x + u0 * s * maths::log(A1) : nan;
+    const double X02 = A2 > 0 ? x + u0 * s * maths::log(A2) : nan;
 
     display_.set_visible(ResultLabel::Label14, true);
     const auto width = static_cast<std::int16_t>(picture_.DrawWidth());

@@ -2,6 +2,7 @@
 
 #include "model/constants.h"
 #include "model/format.h"
+#include "model/maths.h"
 #include "model/simulation.h"
 
 namespace velantra {
@@ -27,8 +28,8 @@ void Simulation::parametr() {
         }
         display_.set_visible(ResultLabel::Label9, true);
         const double sin_ap = ratio;
-        const auto tan_ap = static_cast<float>(sin_ap / std::sqrt(1.0 - std::pow(sin_ap, 2)));
-        const double a_p = std::atan(static_cast<double>(tan_ap)) * 180.0 / kPi;
+        const auto tan_ap = static_cast<float>(sin_ap / std::sqrt(1.0 - maths::squared(sin_ap)));
+        const double a_p = maths::atan(static_cast<double>(tan_ap)) * 180.0 / kPi;
         display_.set_caption(ResultLabel::Label9,
                              "a_p=" + format_fixed(a_p, 3, decimal_separator) + "(" +
                                  format_fixed(180.0 - a_p, 3, decimal_separator) + ")");

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "model/constants.h"
+#include "model/maths.h"
 #include "model/simulation.h"
 
 namespace velantra {
@@ -23,8 +24,8 @@ void Simulation::raschet() {
     Run& r = run_;
     // Angles typed beyond ±180 take their direction in (-180, 180]; a0rad already does.
     const double a = reduce_angle(s.a0);
-    const double tan_a = std::tan(static_cast<double>(s.a0rad));
-    const double sin_a = std::sin(static_cast<double>(s.a0rad));
+    const double tan_a = maths::tan(static_cast<double>(s.a0rad));
+    const double sin_a = maths::sin(static_cast<double>(s.a0rad));
     const bool homogeneous = static_cast<double>(s.nmax) == s.nmin;
 
     if (s.Yo < 0) {
@@ -51,8 +52,8 @@ void Simulation::raschet() {
             show_beta(90);
             return;
         }
-        const double tg_beta = sin_beta / std::sqrt(1 - std::pow(sin_beta, 2));
-        r.beta_rad = static_cast<float>(std::atan(tg_beta));
+        const double tg_beta = sin_beta / std::sqrt(1 - maths::squared(sin_beta));
+        r.beta_rad = static_cast<float>(maths::atan(tg_beta));
         r.beta = static_cast<double>(r.beta_rad) * 180 / kPi;
         show_beta(r.beta);
         r.Y2 = kYmax;
@@ -86,8 +87,8 @@ void Simulation::raschet() {
                 show_beta(90);
                 return;
             }
-            const double tg_beta = sin_beta / std::sqrt(1 - std::pow(sin_beta, 2));
-            r.beta = std::atan(tg_beta) * 180 / kPi;
+            const double tg_beta = sin_beta / std::sqrt(1 - maths::squared(sin_beta));
+            r.beta = maths::atan(tg_beta) * 180 / kPi;
             show_beta(r.beta);
             r.Y2 = kYmin;
             r.X2 = r.X1 + (r.Y2 - r.Y1) * tg_beta;

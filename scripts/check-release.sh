@@ -36,7 +36,7 @@ if [ ! -f "$deps.done" ]; then
   mkdir -p "$deps/root/setup"
   cp scripts/install-deps.sh scripts/toolchain.sh "$deps/root/setup/"
   root_run "$base" "$deps" bash -ec 'apt-get update -qq
-    bash /root/setup/install-deps.sh run test
+    bash /root/setup/install-deps.sh run test web
     rm -rf /root/setup' >"$run/deps.log" 2>&1 || { tail -n 30 "$run/deps.log"; exit 1; }
   rm -rf "$deps.work" "$deps.mnt"
   echo "$lists" >"$deps.done"
@@ -46,6 +46,9 @@ ready=$(date +%s)
 mkdir -p "$run/layer/root"
 git clone -q --no-local . "$run/layer/root/velantra"
 git -C "$run/layer/root/velantra" checkout -q --detach "$(git rev-parse HEAD)"
+# The browser tests' npm package is fetched here: the root does not share the host's
+# certificate store.
+(cd "$run/layer/root/velantra" && npm ci --no-audit --no-fund --loglevel=error)
 echo "-- make test in a clean $release root at $(git rev-parse --short HEAD)"
 root_run "$deps:$base" "$run/layer" bash -ec 'cd /root/velantra
   CI=true make test CHECKS="format static" JOBS='"${JOBS:-$(nproc)}"

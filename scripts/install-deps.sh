@@ -4,6 +4,7 @@
 #   test     the tests, benchmarks and checks of `make test`
 #   package  building and checking the Debian package (`make package`)
 #   release  making clean roots of a release (`make check-release`)
+#   web      the browser edition and its Chromium tests (`make web`, `make test`)
 # As root it installs what is missing; otherwise it prints the one command to run and stops.
 set -euo pipefail
 source "$(dirname "$0")/toolchain.sh"
@@ -23,7 +24,12 @@ for group in "${@:-run}"; do
     # appstream, desktop-file-utils: lintian validates the metainfo and the menu entry with them.
     package) packages+=(dpkg-dev file lintian appstream desktop-file-utils debootstrap) ;;
     release) packages+=(git debootstrap) ;;
-    *) echo "install-deps.sh: unknown group $group (run, test, package, release)" >&2; exit 2 ;;
+    # fonttools, python3-brotli: the page's fonts are cut to the scripts it writes, as WOFF2.
+    # A Node.js from outside Debian brings its own npm, which Debian's npm would conflict with.
+    web) packages+=(emscripten nodejs chromium fonttools python3-brotli fonts-liberation
+      fonts-dejavu-core)
+      command -v npm >/dev/null || packages+=(npm) ;;
+    *) echo "install-deps.sh: unknown group $group (run, test, package, release, web)" >&2; exit 2 ;;
   esac
 done
 missing=()

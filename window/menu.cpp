@@ -10,9 +10,7 @@ void Form1::mnuFilespravka_Click() { ::velantra::mnuFilespravka_Click(platform_.
 void Form1::mnuFilespravka2_Click() { ::velantra::mnuFilespravka2_Click(platform_.launcher); }
 void Form1::mnuFilespravka3_Click() { ::velantra::mnuFilespravka3_Click(platform_.launcher); }
 void Form1::mnuFilesHistory1_Click() { ::velantra::mnuFilesHistory1_Click(platform_.launcher); }
-void Form1::mnuHelpInstruction_Click() {
-    ::velantra::mnuHelpInstruction_Click(platform_.launcher);
-}
+void Form1::mnuHelpInstruction_Click() { ::velantra::mnuHelpInstruction_Click(platform_.launcher); }
 void Form1::mnuHelpUprav_Click() { ::velantra::mnuHelpUprav_Click(platform_.launcher); }
 void Form1::mnuHelpAvtors_Click() {
     ::velantra::mnuHelpAvtors_Click(platform_.authors, view_.frame());

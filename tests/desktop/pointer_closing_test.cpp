@@ -18,9 +18,6 @@ class PointerClosingTest : public QObject {
     void focus_starts_at_the_button_where_enter_runs();
 };
 
-
-
-
 void PointerClosingTest::pointer_over_the_picture_reads_user_units() {
     Rig rig;
     PictureBox* picture = rig.form->picture_box();
@@ -38,7 +35,6 @@ void PointerClosingTest::pointer_over_the_picture_reads_user_units() {
     QCOMPARE(rig.find<QLabel>("Label12")->text(), QStringLiteral("X=-0.602 м"));
     QCOMPARE(rig.find<QLabel>("Label15")->text(), QStringLiteral("Y=1.000 м"));
 }
-
 
 void PointerClosingTest::closing_with_no_keeps_everything() {
     Rig rig;

@@ -1,0 +1,98 @@
+// The browser edition's entry points: the page's script starts the program once and then
+// hands in each user action by control name. The program's objects live as long as the page.
+
+#include <emscripten.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/web/launcher.h"
+#include "platform/web/message_box.h"
+#include "platform/web/tone.h"
+#include "web/canvas_surface.h"
+#include "web/page_view.h"
+#include "window/form1.h"
+
+namespace {
+
+using namespace velantra;
+
+struct Program {
+    CanvasSurface picture;
+    PageView view{picture};
+    WebMessageBox box;
+    WebTone tone;
+    WebLauncher launcher;
+    PageAuthorsWindow authors;
+    std::unique_ptr<Form1> form;
+};
+
+Program* program = nullptr;
+
+template <class T>
+T* control(const char* name) {
+    return program == nullptr ? nullptr : dynamic_cast<T*>(program->form->find(name));
+}
+
+}  // namespace
+
+extern "C" {
+
+// The decimal separator of the browser's language; the page's device pixel ratio.
+EMSCRIPTEN_KEEPALIVE void velantra_start(const char* decimal_separator, double ratio) {
+    if (program != nullptr) return;
+    program = new Program;
+    program->view.set_ratio(ratio);
+    program->form = std::make_unique<Form1>(program->picture, program->view,
+                                            Platform{program->box, program->tone, program->launcher,
+                                                     program->authors, decimal_separator});
+    program->view.build(*program->form);
+}
+
+// The client area's size, the first showing included.
+EMSCRIPTEN_KEEPALIVE void velantra_resized(int width, int height) {
+    if (program != nullptr) program->form->client_resized(width, height);
+}
+
+// A new device pixel ratio (browser zoom, another screen): the back buffer follows, and the
+// window's resize pass redraws the picture into it.
+EMSCRIPTEN_KEEPALIVE void velantra_ratio_changed(double ratio) {
+    if (program == nullptr) return;
+    program->view.set_ratio(ratio);
+    const PixelRect& p = program->form->Picture1.pixels();
+    program->picture.resize(p.width, p.height, ratio);
+    program->form->Form_Resize();
+}
+
+// The text a keystroke or paste left in the box and the caret in UTF-16 units.
+EMSCRIPTEN_KEEPALIVE void velantra_typed(const char* name, const char* text, int caret) {
+    if (auto* box = control<TextBox>(name)) program->form->typed(*box, text, caret);
+}
+
+// 0 line up, 1 line down, 2 page up, 3 page down, 4 to the top end, 5 to the bottom end.
+EMSCRIPTEN_KEEPALIVE void velantra_scrolled(const char* name, int action) {
+    if (action < 0 || action > 5) return;
+    if (auto* bar = control<ScrollBar>(name))
+        program->form->scrolled(*bar, static_cast<ScrollAction>(action));
+}
+
+// The thumb released at the value under it.
+EMSCRIPTEN_KEEPALIVE void velantra_scrolled_to(const char* name, int value) {
+    if (auto* bar = control<ScrollBar>(name)) program->form->scrolled_to(*bar, value);
+}
+
+EMSCRIPTEN_KEEPALIVE void velantra_clicked() {
+    if (program != nullptr) program->form->CmdOK_Click();
+}
+
+// Picture pixels within Picture1; the buttons and shift keys as masks (1 left/shift, 2
+// right/ctrl, 4 middle/alt).
+EMSCRIPTEN_KEEPALIVE void velantra_pointer(int button, int shift, double px, double py) {
+    if (program != nullptr) program->form->pointer_moved(button, shift, px, py);
+}
+
+EMSCRIPTEN_KEEPALIVE void velantra_menu(const char* entry) {
+    if (program != nullptr) program->form->menu_chosen(entry);
+}
+
+}  // extern "C"

@@ -1,0 +1,216 @@
+#include "web/page_view.h"
+
+#include <emscripten.h>
+
+#include <cstdio>
+#include <string>
+
+// Each function hands one thing to the page's script (page.js), which owns the elements.
+EM_JS(void, velantra_make_control,
+      (const char* name, const char* kind, const char* text, const char* tooltip, const char* font,
+       int back, int fore, int read_only, int border, int right, int scroll_top, int scroll_bottom,
+       int small, int large, int value),
+      {
+          Velantra.make({
+              name : UTF8ToString(name),
+              kind : UTF8ToString(kind),
+              text : UTF8ToString(text),
+              tooltip : UTF8ToString(tooltip),
+              font : UTF8ToString(font),
+              back,
+              fore,
+              readOnly : read_only != 0,
+              border : border != 0,
+              right : right != 0,
+              top : scroll_top,
+              bottom : scroll_bottom,
+              small,
+              large,
+              value
+          });
+      });
+EM_JS(void, velantra_make_menu, (const char* name, const char* caption),
+      { Velantra.menus.make(UTF8ToString(name), UTF8ToString(caption)); });
+EM_JS(void, velantra_make_entry, (const char* menu, const char* name, const char* caption),
+      { Velantra.menus.entry(UTF8ToString(menu), UTF8ToString(name), UTF8ToString(caption)); });
+EM_JS(void, velantra_focus_next, (const char* name), { Velantra.focusNext(UTF8ToString(name)); });
+EM_JS(void, velantra_built, (), { Velantra.built(); });
+EM_JS(void, velantra_set_text, (const char* name, const char* text, int caret),
+      { Velantra.setText(UTF8ToString(name), UTF8ToString(text), caret); });
+EM_JS(void, velantra_set_value, (const char* name, int value),
+      { Velantra.setValue(UTF8ToString(name), value); });
+EM_JS(void, velantra_set_caption, (const char* name, const char* caption),
+      { Velantra.setCaption(UTF8ToString(name), UTF8ToString(caption)); });
+EM_JS(void, velantra_set_visible, (const char* name, int visible),
+      { Velantra.setVisible(UTF8ToString(name), visible != 0); });
+EM_JS(void, velantra_place, (const char* name, int left, int top, int width, int height),
+      { Velantra.place(UTF8ToString(name), left, top, width, height); });
+EM_JS(int, velantra_client_width, (), { return Velantra.frame().width; });
+EM_JS(int, velantra_client_height, (), { return Velantra.frame().height; });
+EM_JS(void, velantra_end, (), { Velantra.end(); });
+
+EM_JS(int, velantra_authors_exists, (), { return Velantra.authors.exists() ? 1 : 0; });
+EM_JS(void, velantra_authors_create,
+      (const char* caption, int width, int height, const char* image, int il, int it, int iw,
+       int ih, const char* label, int ll, int lt, int lw, int lh, const char* font),
+      {
+          Velantra.authors.create(
+              UTF8ToString(caption), width, height,
+              {name : UTF8ToString(image), left : il, top : it, width : iw, height : ih}, {
+                  name : UTF8ToString(label),
+                  left : ll,
+                  top : lt,
+                  width : lw,
+                  height : lh,
+                  font : UTF8ToString(font)
+              });
+      });
+EM_JS(void, velantra_authors_label, (const char* text),
+      { Velantra.authors.label(UTF8ToString(text)); });
+EM_JS(int, velantra_authors_visible, (), { return Velantra.authors.visible() ? 1 : 0; });
+EM_JS(void, velantra_authors_show, (), { Velantra.authors.show(); });
+EM_JS(int, velantra_authors_frame, (int part), { return Velantra.authors.frame()[part]; });
+EM_JS(void, velantra_authors_move, (int left, int top), { Velantra.authors.move(left, top); });
+EM_JS(void, velantra_authors_raise, (), { Velantra.authors.raise(); });
+EM_JS(void, velantra_authors_close, (), { Velantra.authors.close(); });
+
+namespace velantra {
+
+namespace {
+
+const char* kind_of(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Picture:
+            return "picture";
+        case ControlKind::Shape:
+            return "shape";
+        case ControlKind::TextBox:
+            return "text";
+        case ControlKind::HScrollBar:
+            return "hscroll";
+        case ControlKind::VScrollBar:
+            return "vscroll";
+        case ControlKind::Button:
+            return "button";
+        case ControlKind::Label:
+            return "label";
+    }
+    return "label";
+}
+
+// The CSS font of a definition ("700 11.25pt \"Times New Roman\""); "" for the page's own.
+std::string css_font(const FontDef& font) {
+    if (font.face == nullptr) return {};
+    char size[32];
+    std::snprintf(size, sizeof size, "%d %gpt ", font.weight, font.points);
+    return std::string(size) + '"' + font.face + '"';
+}
+
+// -1 for the system's colours, which the page's styles give.
+int css_back(const ControlDef& d) { return d.has_back ? static_cast<int>(d.back) : -1; }
+int css_fore(const ControlDef& d) {
+    switch (d.fore) {
+        case ForeKind::Own:
+            return static_cast<int>(d.fore_colour);
+        case ForeKind::Window:
+            return -2;
+        case ForeKind::Button:
+            return -1;
+    }
+    return -1;
+}
+
+}  // namespace
+
+void PageView::build(const Form1& form) {
+    for (const Control* c : form.controls()) {
+        const ControlDef& d = c->def();
+        std::string text = d.text;
+        int value = 0;
+        if (d.kind == ControlKind::TextBox) text = static_cast<const TextBox*>(c)->text();
+        if (d.kind == ControlKind::Label) text = static_cast<const Label*>(c)->caption();
+        if (d.kind == ControlKind::HScrollBar || d.kind == ControlKind::VScrollBar)
+            value = static_cast<const ScrollBar*>(c)->value();
+        if (d.kind == ControlKind::Picture) {
+            picture_.setFont(css_font(d.font));
+            picture_.setBackColor(d.back);
+            picture_.setForeColor(d.fore_colour);
+        }
+        velantra_make_control(d.name, kind_of(d.kind), text.c_str(), d.tooltip,
+                              css_font(d.font).c_str(), css_back(d), css_fore(d), d.read_only,
+                              d.border, d.align == Align::Right, d.scroll.top, d.scroll.bottom,
+                              d.scroll.small, d.scroll.large, value);
+        const PixelRect& p = c->pixels();
+        velantra_place(d.name, p.left, p.top, p.width, p.height);
+        velantra_set_visible(d.name, c->visible());
+    }
+    for (const MenuDef& menu : kMenus) {
+        velantra_make_menu(menu.name, menu.caption);
+        for (const MenuEntryDef& entry : menu.entries)
+            velantra_make_entry(menu.name, entry.name, entry.caption);
+    }
+    for (const char* name : kFocusOrder) velantra_focus_next(name);
+    built_ = true;
+    velantra_built();
+}
+
+void PageView::changed(const Control& control, Aspect what) {
+    // While the elements are made, the logic's first state is read from it directly.
+    if (!built_) return;
+    const char* name = control.name();
+    switch (what) {
+        case Aspect::Text:
+        case Aspect::Caret: {
+            const auto& box = static_cast<const TextBox&>(control);
+            velantra_set_text(name, box.text().c_str(), box.caret());
+            break;
+        }
+        case Aspect::Value:
+            velantra_set_value(name, static_cast<const ScrollBar&>(control).value());
+            break;
+        case Aspect::Caption:
+            velantra_set_caption(name, static_cast<const Label&>(control).caption().c_str());
+            break;
+        case Aspect::Visible:
+            velantra_set_visible(name, control.visible());
+            break;
+        case Aspect::Geometry: {
+            const PixelRect& p = control.pixels();
+            velantra_place(name, p.left, p.top, p.width, p.height);
+            // The back buffer follows the picture's size and the page's resolution.
+            if (control.def().kind == ControlKind::Picture)
+                picture_.resize(p.width, p.height, ratio_);
+            break;
+        }
+    }
+}
+
+// The page is Form1's window: its outer frame is the viewport.
+Frame PageView::frame() const { return {0, 0, velantra_client_width(), velantra_client_height()}; }
+
+void PageView::end_program() { velantra_end(); }
+
+bool PageAuthorsWindow::exists() const { return velantra_authors_exists() != 0; }
+
+void PageAuthorsWindow::create() {
+    const auto& i = kForm2.image;
+    const auto& l = kForm2.label;
+    velantra_authors_create(kForm2.caption, kForm2.client_width, kForm2.client_height, i.name,
+                            i.left, i.top, i.width, i.height, l.name, l.left, l.top, l.width,
+                            l.height, css_font({"MS Sans Serif", 8.25, 400}).c_str());
+}
+
+void PageAuthorsWindow::set_label1(const std::string& utf8) {
+    velantra_authors_label(utf8.c_str());
+}
+bool PageAuthorsWindow::visible() const { return velantra_authors_visible() != 0; }
+void PageAuthorsWindow::show() { velantra_authors_show(); }
+Frame PageAuthorsWindow::frame() const {
+    return {velantra_authors_frame(0), velantra_authors_frame(1), velantra_authors_frame(2),
+            velantra_authors_frame(3)};
+}
+void PageAuthorsWindow::move(int left, int top) { velantra_authors_move(left, top); }
+void PageAuthorsWindow::raise() { velantra_authors_raise(); }
+void PageAuthorsWindow::close() { velantra_authors_close(); }
+
+}  // namespace velantra
