@@ -3,9 +3,10 @@
 # real X input and checks that the screen shows red where the model puts the ray; then types an
 # upper index above the lower one and answers the error box that opens. The controls and the
 # picture are found on the accessibility bus by their accessible names and descriptions.
-# With --wayland the program runs natively on a headless weston instead, where no client can
-# send input to another: the same steps go through the accessibility bus, and the picture is
-# found on weston's screenshot by its axes, as a Wayland client does not know where it is.
+# With --wayland the program runs natively on a headless weston at scale 2 instead, where no
+# client can send input to another: the same steps go through the accessibility bus, and the
+# picture is found on weston's screenshot by its boundary, as a Wayland client does not know
+# where it is.
 # Usage: ray_on_screen.sh [--wayland] <velantra> <expected_path>
 set -u
 session=x11
@@ -54,7 +55,7 @@ if [ $session = x11 ]; then
     display=$(first_line "$work/display")
     [ -n "$display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     export DISPLAY=":$display"
-    platform=xcb
+    platform=xcb scale=1
 else
     export XDG_RUNTIME_DIR=$work/xdg
     mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -62,11 +63,11 @@ else
     # Without the pixman renderer the headless output stays empty; the debug protocol lets
     # weston-screenshooter read it.
     start weston.log weston --backend=headless-backend.so --use-pixman --debug --no-config \
-        --socket=velantra --width=1280 --height=800
+        --socket=velantra --width=1280 --height=800 --scale=2
     for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/velantra" ] && break; sleep 0.1; done
     [ -S "$XDG_RUNTIME_DIR/velantra" ] || fail "weston did not start: $(cat "$work/weston.log")"
     export WAYLAND_DISPLAY=velantra
-    platform=wayland
+    platform=wayland scale=2
 fi
 
 # A session bus with the accessibility bus on it, where Qt publishes its widgets.
@@ -166,30 +167,39 @@ sleep 0.7
 shot after
 [ -n "${VELANTRA_E2E_KEEP:-}" ] && cp "$work/after.png" "$VELANTRA_E2E_KEEP"
 
-/usr/bin/python3 - "$work/before.rgb" "$work/after.rgb" "$work/expected.txt" "$(place Picture1 2)" "$(place Picture1 3)" $session <<'PY'
+/usr/bin/python3 - "$work/before.rgb" "$work/after.rgb" "$work/expected.txt" "$(place Picture1 2)" "$(place Picture1 3)" $session $scale <<'PY'
 import sys
 before = open(sys.argv[1], 'rb').read()
 after = open(sys.argv[2], 'rb').read()
 points = [tuple(map(float, line.split())) for line in open(sys.argv[3])]
 left, top = int(sys.argv[4]), int(sys.argv[5])
+s = int(sys.argv[7])  # device pixels per pixel of the picture
+width = 1280 * s
 if sys.argv[6] == "wayland":
-    # The boundary: the one black row across the picture's width, from its left edge.
-    rows = [before[y * 1280 * 3:(y + 1) * 1280 * 3] for y in range(800)]
-    black = [(y, x) for y, row in enumerate(rows) for x in range(1280 - 600)
-             if row[3 * x:3 * x + 3] == b"\0\0\0" and row[3 * x:3 * (x + 600)] == bytes(1800)]
-    if not black:
+    # The boundary (y = 0): the first black row across the picture, from its left edge.
+    run = bytes(3 * 600 * s)
+    found = None
+    for y in range(800 * s):
+        row = before[y * width * 3:(y + 1) * width * 3]
+        i = row.find(run)
+        while i >= 0 and i % 3:
+            i = row.find(run, i + 1)
+        if i >= 0:
+            found = (i // 3, y)
+            break
+    if found is None:
         sys.exit("FAIL: no boundary on the screen")
-    y, x = black[0]
-    left, top = x, y - 123
+    left, top = found[0] / s, found[1] / s - 123
 
 def red(data, x, y):
-    i = (y * 1280 + x) * 3
+    i = (y * width + x) * 3
     r, g, b = data[i], data[i + 1], data[i + 2]
     return r > 200 and g < 60 and b < 60
 
 def near(data, px, py):
-    return any(red(data, left + int(round(px)) + dx, top + int(round(py)) + dy)
-               for dx in (-2, -1, 0, 1, 2) for dy in (-2, -1, 0, 1, 2))
+    x, y = int(round((left + px) * s)), int(round((top + py) * s))
+    return any(red(data, x + dx, y + dy) for dx in range(-2 * s, 2 * s + 1)
+               for dy in range(-2 * s, 2 * s + 1))
 
 hits = sum(near(after, px, py) for px, py in points)
 stale = sum(near(before, px, py) for px, py in points)
