@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <QWindow>
 #include <utility>
 
 #include "tests/desktop/window_rig.h"
