@@ -1,6 +1,7 @@
 #include "desktop/authors_window.h"
 
 #include <QLabel>
+#include <QWindow>
 
 #include "desktop/fonts.h"
 #include "resources/resources.h"
@@ -47,6 +48,16 @@ void QtAuthorsWindow::set_label1(const std::string& utf8) {
     // A label shows "\r\n" as one break, not two: Qt turns CR LF into a single line separator.
     form2_->findChild<QLabel*>(QString::fromUtf8(kForm2.label.name))
         ->setText(QString::fromStdString(utf8));
+}
+
+void QtAuthorsWindow::show() {
+    // A QWidget parent would make Form2 Qt's child window; the QWindow's transient parent only
+    // tells the window system whose window it is.
+    if (!owner_.isNull() && owner_->window()->windowHandle() != nullptr) {
+        form2_->winId();
+        form2_->windowHandle()->setTransientParent(owner_->window()->windowHandle());
+    }
+    form2_->show();
 }
 
 Frame QtAuthorsWindow::frame() const {

@@ -63,6 +63,7 @@ class ArrowKeys : public QObject {
 
 Form1Window::Form1Window(MessageBox& box, Tone& tone, Launcher& launcher, QWidget* parent)
     : QMainWindow(parent) {
+    authors_.set_owner(this);
     form_ = std::make_unique<Form1>(
         surface_, *this,
         Platform{box, tone, launcher, authors_, QLocale().decimalPoint().toStdString()});

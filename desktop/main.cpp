@@ -11,6 +11,8 @@ int main(int argc, char** argv) {
     velantra::AlsaTone tone;
     velantra::DesktopLauncher launcher;
     velantra::Form1Window form1(box, tone, launcher);
+    // Every box names Form1 as its parent, so the window system keeps it over Form1.
+    box.set_parent(&form1);
     form1.show();
     return app.exec();
 }

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     velantra::AlsaTone tone;
     velantra::DesktopLauncher launcher;
     velantra::Form1Window form1(box, tone, launcher);
+    box.set_parent(&form1);
     form1.show();
     QElapsedTimer waited;
     waited.start();

@@ -15,9 +15,11 @@ for group in "${@:-run}"; do
       fonts-liberation fonts-dejavu-core) ;;
     # locales: the format tests check the number texts under a decimal-comma locale.
     # dbus-daemon, at-spi2-core, python3-pyatspi: the end-to-end test finds the controls on the
-    # accessibility bus.
+    # accessibility bus; weston, qt6-wayland: it runs once more natively on a headless Wayland
+    # compositor.
     test) packages+=(git libgtest-dev libgmock-dev libbenchmark-dev libx11-dev xvfb xdotool
       x11-utils imagemagick poppler-utils python3 dbus-daemon at-spi2-core python3-pyatspi
+      weston qt6-wayland
       "${LLVM_PACKAGES[@]}" gcovr cppcheck locales) ;;
     # appstream, desktop-file-utils: lintian validates the metainfo and the menu entry with them.
     package) packages+=(dpkg-dev file lintian appstream desktop-file-utils debootstrap) ;;

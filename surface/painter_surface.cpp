@@ -27,6 +27,21 @@ void PainterSurface::setArea(const QRectF& area) {
     map_.set_area(area.left(), area.top(), area.width(), area.height());
 }
 
+void PainterSurface::setDeviceRatio(double ratio) {
+    snap_ = std::isfinite(ratio) && ratio > 0 && std::fabs(ratio - std::round(ratio)) > 1e-9 ? ratio
+                                                                                             : 0;
+}
+
+void PainterSurface::fill_snapped(double left, double top, double right, double bottom,
+                                  Colour colour) {
+    const QRectF r(QPointF(snap(left), snap(top)), QPointF(snap(right), snap(bottom)));
+    QPainter& p = begin_paint();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.fillRect(r, colour_of(colour));
+    end_paint();
+    drawn(r.adjusted(-1, -1, 1, 1));
+}
+
 QColor PainterSurface::colour_of(Colour c) { return QColor(red_of(c), green_of(c), blue_of(c)); }
 
 QPainter& PainterSurface::begin_paint() {
@@ -64,6 +79,18 @@ void PainterSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
     if (!clip(ax, ay, bx, by, area_.left() - m, area_.top() - m, area_.right() + m,
               area_.bottom() + m))
         return;
+    if (snapping() && width_ == 1 && (ax == bx || ay == by)) {
+        // Whole device columns (rows) as wide as the pen, the caps square.
+        const double w = std::max(1.0, std::round(pixel_ * snap_)) / snap_, h = pixel_ / 2;
+        if (ax == bx) {
+            const double left = snap(ax - w / 2);
+            fill_snapped(left, std::min(ay, by) - h, left + w, std::max(ay, by) + h, colour);
+        } else {
+            const double top = snap(ay - w / 2);
+            fill_snapped(std::min(ax, bx) - h, top, std::max(ax, bx) + h, top + w, colour);
+        }
+        return;
+    }
     QPainter& p = begin_paint();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(colour_of(colour), width_ * pixel_, Qt::SolidLine, Qt::RoundCap));
@@ -86,6 +113,11 @@ void PainterSurface::Box(float x1, float y1, float x2, float y2, Colour colour) 
     };
     const QRectF r(QPointF(clamp_x(std::min(a.x(), b.x())), clamp_y(std::min(a.y(), b.y()))),
                    QPointF(clamp_x(std::max(a.x(), b.x())), clamp_y(std::max(a.y(), b.y()))));
+    // Neighbouring boxes share their snapped edge: they meet on a device pixel edge.
+    if (snapping()) {
+        fill_snapped(r.left(), r.top(), r.right(), r.bottom(), colour);
+        return;
+    }
     QPainter& p = begin_paint();
     p.fillRect(r.toAlignedRect(), colour_of(colour));
     end_paint();
@@ -101,6 +133,12 @@ void PainterSurface::PSet(float x, float y) {
     if (c.x() < area_.left() - w || c.y() < area_.top() - w || c.x() > area_.right() + w ||
         c.y() > area_.bottom() + w)
         return;
+    if (snapping() && width_ == 1) {
+        const double side = std::max(1.0, std::round(pixel_ * snap_)) / snap_;
+        const double left = snap(c.x() - side / 2), top = snap(c.y() - side / 2);
+        fill_snapped(left, top, left + side, top + side, fore_);
+        return;
+    }
     QPainter& p = begin_paint();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(colour_of(fore_), w, Qt::SolidLine, Qt::RoundCap));
@@ -142,7 +180,8 @@ void PainterSurface::Print(const std::string& text) {
     p.setPen(colour_of(fore_));
     const QFontMetrics metrics(font_, p.device());
     const QString line = QString::fromStdString(text);
-    p.drawText(QPointF(c.x(), c.y() + metrics.ascent()), line);
+    const QPointF origin(c.x(), c.y() + metrics.ascent());
+    p.drawText(snapping() ? QPointF(snap(origin.x()), snap(origin.y())) : origin, line);
     end_paint();
     drawn(QRectF(c.x(), c.y(), metrics.horizontalAdvance(line), metrics.height())
               .adjusted(-2 * pixel_, -pixel_, 2 * pixel_, pixel_));

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
+#include <cmath>
 
 #include "surface/surface.h"
 #include "surface/user_map.h"
@@ -47,6 +48,10 @@ class PainterSurface : public Surface {
     // For a realisation that opens its own painter on each drawing call.
     explicit PainterSurface(const QRectF& area);
     void setArea(const QRectF& area);
+    // The device pixels per picture pixel of a raster device. At a fractional ratio picture
+    // pixels end between device pixels, so boxes, one-pixel lines and dots and the text's
+    // origin are put on whole device pixels instead; at a whole ratio they lie there already.
+    void setDeviceRatio(double ratio);
     Colour back_colour() const { return back_; }
     static QColor colour_of(Colour c);
 
@@ -58,7 +63,14 @@ class PainterSurface : public Surface {
     virtual void drawn(const QRectF& /*changed*/) {}
 
   private:
+    bool snapping() const { return snap_ > 0; }
+    // The nearest device pixel edge, in picture pixels.
+    double snap(double v) const { return std::round(v * snap_) / snap_; }
+    // Fills the snapped rectangle with the colour, with no antialiasing at its edges.
+    void fill_snapped(double left, double top, double right, double bottom, Colour colour);
+
     QPainter* painter_ = nullptr;
+    double snap_ = 0;
     QRectF area_;
     double pixel_ = 1.0;
     QFont font_;

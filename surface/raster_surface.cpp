@@ -15,6 +15,7 @@ void RasterSurface::resize(int width_px, int height_px, double ratio) {
         QImage(static_cast<int>(std::ceil(size_.width() * ratio - 1e-9)),
                static_cast<int>(std::ceil(size_.height() * ratio - 1e-9)), QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
+    setDeviceRatio(ratio);
     image_.fill(colour_of(back_colour()));
     setArea(QRectF(QPointF(0, 0), QSizeF(size_)));
     if (on_changed) on_changed(QRect(QPoint(0, 0), size_));

@@ -35,11 +35,14 @@ class HelpTest : public QObject {
         form1.setGeometry(100, 100, 860, 330);
         form1.show();
         QtAuthorsWindow authors;
+        authors.set_owner(&form1);
         mnuHelpAvtors_Click(authors, frame_of(form1));
         QWidget* form2 = authors.form2();
         QVERIFY(form2 != nullptr);
         QVERIFY(form2->isVisible() && form2->isWindow());
         QCOMPARE(form2->parentWidget(), nullptr);
+        QVERIFY(form1.windowHandle() &&
+                form2->windowHandle()->transientParent() == form1.windowHandle());
         QCOMPARE(form2->windowTitle(), QStringLiteral("Авторы"));
         QCOMPARE(form2->size(), QSize(222, 297));
         QCOMPARE(form2->minimumSize(), form2->maximumSize());
@@ -52,7 +55,8 @@ class HelpTest : public QObject {
         QCOMPARE(label->text(), kAuthors);
         QVERIFY(!form2->windowIcon().isNull());
         QCOMPARE(velantra_icon().pixmap(32, 32).size(), QSize(32, 32));
-        QVERIFY(!QApplication::activeModalWidget());  // modeless
+        QVERIFY(!QApplication::activeModalWidget());   // modeless
+        QVERIFY(form1.close() && form2->isVisible());  // not closed with Form1
     }
 
     void label_shows_six_lines() {

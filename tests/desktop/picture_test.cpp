@@ -89,29 +89,51 @@ void PictureTest::a_grid_line_is_sharp_at_the_screen_ratio() {
     Rig rig;
     QTest::qWait(50);
     const QImage shown = on_screen(*rig.form);
+    const QImage& buffer = rig.form->picture().image();
     const double ratio = rig.form->devicePixelRatioF();
-    // The grid line at x = 1.5 m, on a row of the white upper medium.
-    const QPointF at = rig.form->picture().to_pixel(1.5, -0.7) * ratio;
-    int covered = 0, off_colour = 0;
-    for (int x = static_cast<int>(at.x() - 4 * ratio); x <= at.x() + 4 * ratio; ++x) {
-        const QRgb c = shown.pixel(x, static_cast<int>(at.y())) & 0xFFFFFFu;
-        covered += c != 0xFFFFFFu;
-        off_colour += c != 0xFFFFFFu && c != 0x80FF80u;
-    }
+    // The screen shows the back buffer as it is, not resampled (but for the start marker).
+    const QRect marker(rig.find<QWidget>("Shape1")->pos() * ratio, QSize(14, 14) * ratio);
+    int moved = 0, finer = 0;
     // Detail finer than a picture pixel (text, slanted lines): neighbouring device columns
     // that a magnified picture would fill from one picture pixel differ somewhere.
     const int origin = picture_origin(*rig.form).x();
     auto source = [&](int x) { return qFloor((origin + x) / ratio); };
-    int finer = 0;
     for (int y = 0; y < shown.height(); ++y)
-        for (int x = 0; x + 1 < shown.width(); ++x)
-            finer += source(x) == source(x + 1) && shown.pixel(x, y) != shown.pixel(x + 1, y);
-    qInfo(
-        "ratio %.2f: the grid line covers %d device columns, %d not exactly its colour; %d "
-        "pixel pairs with finer detail",
-        ratio, covered, off_colour, finer);
-    QVERIFY(covered >= qFloor(ratio) && covered <= qCeil(ratio));
+        for (int x = 0; x < shown.width(); ++x) {
+            moved += !marker.contains(x, y) && shown.pixel(x, y) != buffer.pixel(x, y);
+            finer += x + 1 < shown.width() && source(x) == source(x + 1) &&
+                     shown.pixel(x, y) != shown.pixel(x + 1, y);
+        }
+    // Each vertical grid line on a white row: the same whole device columns, of its colour.
+    QSet<int> widths;
+    int off_colour = 0;
+    for (double gx = 0.5; gx < 6; gx += 0.5) {
+        const QPointF at = rig.form->picture().to_pixel(gx, -0.7) * ratio;
+        int covered = 0;
+        for (int x = static_cast<int>(at.x() - 4 * ratio); x <= at.x() + 4 * ratio; ++x) {
+            const QRgb c = buffer.pixel(x, static_cast<int>(at.y())) & 0xFFFFFFu;
+            covered += c != 0xFFFFFFu;
+            off_colour += c != 0xFFFFFFu && c != 0x80FF80u;
+        }
+        widths.insert(covered);
+    }
+    // Down the lower medium each row has a strip's colour, at most one step on (or grid).
+    const QPointF top = rig.form->picture().to_pixel(0.75, 0) * ratio;
+    int strips_amiss = 0, last = -1;
+    for (int y = static_cast<int>(top.y()) + qCeil(ratio) + 1; y < buffer.height() - 2; ++y) {
+        const QRgb c = buffer.pixel(static_cast<int>(top.x()), y) & 0xFFFFFFu;
+        const int red = c == 0x80FF80u ? -1 : qRed(c);
+        strips_amiss += red >= 0 && ((c & 0xFFFFu) != 0xFFFFu || red > 200 || red < 100 ||
+                                     (last >= 0 && red != last && red != last - 1));
+        last = red;
+    }
+    qInfo("ratio %.2f: lines %d wide, %d off colour, %d strip rows amiss, %d finer, %d moved",
+          ratio, *widths.begin(), off_colour, strips_amiss, finer, moved);
+    QCOMPARE(widths.size(), 1);
+    QVERIFY(*widths.begin() >= qFloor(ratio) && *widths.begin() <= qCeil(ratio));
     QCOMPARE(off_colour, 0);
+    QCOMPARE(strips_amiss, 0);
+    QCOMPARE(moved, 0);
     if (ratio > 1) QVERIFY(finer > 100);
 }
 

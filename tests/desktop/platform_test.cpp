@@ -22,6 +22,7 @@ struct Seen {
     bool yes_default = false;
     bool escape = true;
     bool glyphs = true;
+    QWindow* transient_parent = nullptr;
 };
 
 // Answers the next message box that opens, recording what it showed.
@@ -36,6 +37,7 @@ void answer_next(Seen& seen, QMessageBox::StandardButton press) {
             seen.buttons = static_cast<int>(box->buttons().size());
             seen.yes_default = box->defaultButton() == box->button(QMessageBox::Yes);
             seen.escape = box->escapeButton() != nullptr;
+            seen.transient_parent = box->windowHandle()->transientParent();
             const auto buttons = box->buttons();
             seen.glyphs = std::any_of(buttons.begin(), buttons.end(),
                                       [](const QAbstractButton* b) { return !b->icon().isNull(); });
@@ -83,11 +85,14 @@ void PlatformTest::yes_no_box_without_icon() {
 }
 
 void PlatformTest::ok_box() {
-    QtMessageBox box;
+    QWidget form1;
+    form1.show();
+    QtMessageBox box(&form1);
     Seen seen;
     answer_next(seen, QMessageBox::Ok);
     QCOMPARE(box.show("текст", "Ошибка", Buttons::Ok), Answer::Ok);
     QCOMPARE(seen.title, QStringLiteral("Ошибка"));
+    QVERIFY(form1.windowHandle() && seen.transient_parent == form1.windowHandle());
     QCOMPARE(seen.buttons, 1);
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QVERIFY(!seen.glyphs);

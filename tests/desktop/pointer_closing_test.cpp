@@ -60,6 +60,7 @@ void PointerClosingTest::closing_with_yes_closes_authors_too() {
     QWidget* authors = rig.form->authors().form2();
     QVERIFY(authors);
     QTRY_VERIFY(authors->isVisible());
+    QCOMPARE(authors->windowHandle()->transientParent(), rig.form->windowHandle());
     rig.box.answer = Answer::Yes;
     QVERIFY(rig.form->close());
     QVERIFY(!rig.form->isVisible());
