@@ -546,6 +546,13 @@ Velantra.built = function () {
     const item = this.elements.get(name);
     this.client.append(item.frame || item.element);
   }
+  // The order above is the keyboard's; the stacking is the desktop's: each control over those
+  // defined before it, and under them all the labels, which it lowers one by one in turn.
+  const made = [...this.elements.values()].filter((item) => item.kind !== 'shape');
+  const labels = made.filter((item) => item.kind === 'label').reverse();
+  [...labels, ...made.filter((item) => item.kind !== 'label')].forEach((item, at) => {
+    (item.frame || item.element).style.zIndex = at + 1;
+  });
 };
 
 // The Authors window: a modeless window in the page with a title bar and a close box.

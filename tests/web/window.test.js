@@ -62,6 +62,14 @@ for (const ratio of [1, 2]) {
   });
 }
 
+// In a phone-wide page ПУСК overlaps Text5 and, defined later, lies on top of it.
+test('a click on ПУСК in a phone-wide page starts the run', async () => {
+  const { page } = await open(browser, { width: 390, height: 844 });
+  await page.click('#CmdOK', { timeout: 3000 });
+  assert.equal(await caption(page, 'Label13'), 'X90,Y90=-10,33, -5,43');
+  await page.context().close();
+});
+
 test('an upper index above the lower one is refused with a message, and reset', async () => {
   const { page } = await open(browser);
   await page.locator('#Text1').selectText();
