@@ -1,12 +1,11 @@
 #include "model/format.h"
 
 #include <algorithm>
-#include <clocale>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 namespace velantra {
 
@@ -14,17 +13,23 @@ namespace {
 
 // The exact decimal digits of a finite positive double, written without the C library's
 // conversions so that every build and locale gives the same text: a double is m·2^e, and
-// m·2^e (e >= 0) or m·5^-e / 10^-e (e < 0) is an integer held in base 10^9.
+// m·2^e (e >= 0) or m·5^-e / 10^-e (e < 0) is an integer held in base 10^9. A digit is
+// taken from its limb when asked for: a line shows a few of the hundreds a double can have.
 class ExactDecimal {
   public:
     explicit ExactDecimal(double magnitude) {
-        int exponent = 0;
-        const double fraction = std::frexp(magnitude, &exponent);
-        auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-        int e = exponent - 53;
-        while (m % 2 == 0 && e < 0) {
-            m /= 2;
-            ++e;
+        const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+        const auto biased = static_cast<int>(bits >> 52);
+        std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+        int e = -1074;
+        if (biased != 0) {
+            m |= std::uint64_t{1} << 52;
+            e = biased - 1075;
+        }
+        if (e < 0) {
+            const int zeros = std::min(std::countr_zero(m), -e);
+            m >>= zeros;
+            e += zeros;
         }
         limbs_[0] = static_cast<std::uint32_t>(m % kBase);
         limbs_[1] = static_cast<std::uint32_t>(m / kBase % kBase);
@@ -40,23 +45,57 @@ class ExactDecimal {
             while (k-- > 0) rest *= 5;
             multiply(rest);
         }
-        write_digits();
-        point_ = count_ - std::max(-e, 0);
-        while (count_ > 1 && digits_[count_ - 1] == '0') --count_;
+        head_ = 1;
+        while (head_ < 9 && limbs_[used_ - 1] >= kPowers10[head_]) ++head_;
+        point_ = head_ + 9 * (used_ - 1) - std::max(-e, 0);
     }
 
-    // digit(i) is the i-th significant digit, '0' beyond the last; the value is
+    // The first n significant digits into out, '0' beyond the last; the value is
     // 0.d0d1d2… × 10^point().
-    char digit(int i) const { return i < count_ ? digits_[i] : '0'; }
-    int count() const { return count_; }
+    void leading(char* out, int n) const {
+        int k = 0;
+        for (int limb = used_ - 1, width = head_; limb >= 0 && k < n; --limb, width = 9) {
+            char group[9];
+            std::uint32_t v = limbs_[limb];
+            for (int j = width - 1; j >= 0; --j) {
+                group[j] = static_cast<char>('0' + v % 10);
+                v /= 10;
+            }
+            for (int j = 0; j < width && k < n; ++j) out[k++] = group[j];
+        }
+        while (k < n) out[k++] = '0';
+    }
     int point() const { return point_; }
     // Whether any digit from i on is not zero.
-    bool nonzero_from(int i) const { return i < count_; }
+    bool nonzero_from(int i) const {
+        int limb = 0, place = 0;
+        if (!locate(i, limb, place)) return false;
+        if (limbs_[limb] % kPowers10[place + 1] != 0) return true;
+        for (int j = limb - 1; j >= 0; --j)
+            if (limbs_[j] != 0) return true;
+        return false;
+    }
 
   private:
     static constexpr std::uint32_t kBase = 1000000000;
+    static constexpr std::uint32_t kPowers10[] = {1,      10,      100,      1000,      10000,
+                                                  100000, 1000000, 10000000, 100000000, kBase};
     // 2^53·5^1074 has 767 digits, 2^1024 has 309.
     static constexpr int kLimbs = 88;
+
+    // Digit i lies in limbs_[limb] at the power of ten `place`; false past the last digit.
+    bool locate(int i, int& limb, int& place) const {
+        if (i < 0) return false;
+        if (i < head_) {
+            limb = used_ - 1;
+            place = head_ - 1 - i;
+            return true;
+        }
+        const int rest = i - head_;
+        limb = used_ - 2 - rest / 9;
+        place = 8 - rest % 9;
+        return limb >= 0;
+    }
 
     void multiply(std::uint32_t factor) {
         std::uint64_t carry = 0;
@@ -71,31 +110,10 @@ class ExactDecimal {
         }
     }
 
-    void write_digits() {
-        std::uint32_t top = limbs_[used_ - 1];
-        char head[10];
-        int n = 0;
-        do {
-            head[n++] = static_cast<char>('0' + top % 10);
-            top /= 10;
-        } while (top != 0);
-        count_ = 0;
-        while (n > 0) digits_[count_++] = head[--n];
-        for (int i = used_ - 2; i >= 0; --i) {
-            std::uint32_t limb = limbs_[i];
-            for (int j = 8; j >= 0; --j) {
-                digits_[count_ + j] = static_cast<char>('0' + limb % 10);
-                limb /= 10;
-            }
-            count_ += 9;
-        }
-    }
-
-    // Only the used limbs and the written digits are read.
+    // Only the used limbs are read.
     std::uint32_t limbs_[kLimbs];
     int used_ = 0;
-    char digits_[kLimbs * 9];
-    int count_ = 0;
+    int head_ = 1;  // the digits of the top limb
     int point_ = 0;
 };
 
@@ -104,10 +122,11 @@ class ExactDecimal {
 // value = D.DDD × 10^exponent.
 void significant_digits(double magnitude, int digits, std::string& mantissa, int& exponent) {
     const ExactDecimal exact(magnitude);
-    mantissa.assign(static_cast<std::size_t>(digits), '0');
-    for (int i = 0; i < digits; ++i) mantissa[static_cast<std::size_t>(i)] = exact.digit(i);
+    mantissa.assign(static_cast<std::size_t>(digits) + 1, '0');
+    exact.leading(mantissa.data(), digits + 1);
+    const char next = mantissa.back();
+    mantissa.pop_back();
     exponent = exact.point() - 1;
-    const char next = exact.digit(digits);
     const bool up =
         next > '5' ||
         (next == '5' && (exact.nonzero_from(digits + 1) || (mantissa.back() - '0') % 2 == 1));
@@ -146,33 +165,35 @@ std::string numstr_digits(double value, int digits) {
     std::string mantissa;
     int exponent = 0;
     significant_digits(std::fabs(value), digits, mantissa, exponent);
-    std::string body;
+    std::string text(1, value < 0 ? '-' : ' ');
+    text.reserve(static_cast<std::size_t>(digits) + 8);
+    const std::string_view m = mantissa;
     if (exponent >= -5 && exponent < digits) {
-        const int length = static_cast<int>(mantissa.size());
-        if (exponent >= 0) {
-            const int integer_digits = exponent + 1;
-            if (length <= integer_digits) {
-                body =
-                    mantissa + std::string(static_cast<std::size_t>(integer_digits - length), '0');
-            } else {
-                body = mantissa.substr(0, static_cast<std::size_t>(integer_digits)) + "." +
-                       mantissa.substr(static_cast<std::size_t>(integer_digits));
-            }
+        const auto integer_digits = static_cast<std::size_t>(std::max(exponent + 1, 0));
+        if (exponent < 0) {
+            text += '.';
+            text.append(static_cast<std::size_t>(-exponent - 1), '0');
+            text += m;
+        } else if (m.size() <= integer_digits) {
+            text += m;
+            text.append(integer_digits - m.size(), '0');
         } else {
-            body = "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
+            text += m.substr(0, integer_digits);
+            text += '.';
+            text += m.substr(integer_digits);
         }
     } else {
-        body = mantissa.substr(0, 1);
-        if (mantissa.size() > 1) body += "." + mantissa.substr(1);
+        text += m[0];
+        if (m.size() > 1) {
+            text += '.';
+            text += m.substr(1);
+        }
         char e[16];
         std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        body += e;
+        text += e;
     }
-    return (value < 0 ? "-" : " ") + body;
+    return text;
 }
-
-bool skipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -188,61 +209,6 @@ std::string numstr(Number value) {
     return numstr(value.value());
 }
 
-std::optional<double> numval(std::string_view text) {
-    // Gather the number's characters with the blanks taken out, then convert once.
-    std::vector<char> chars;
-    for (char c : text) {
-        if (!skipped(c)) chars.push_back(c);
-    }
-    std::size_t i = 0;
-    std::string number;
-    bool negative = false;
-    if (i < chars.size() && (chars[i] == '+' || chars[i] == '-')) {
-        negative = chars[i] == '-';
-        ++i;
-    }
-    std::string mantissa;
-    bool point = false;
-    bool significant = false;  // a non-zero digit was seen
-    for (; i < chars.size(); ++i) {
-        const char c = chars[i];
-        if (digit(c)) {
-            mantissa += c;
-            if (c != '0') significant = true;
-        } else if (c == '.' && !point) {
-            mantissa += c;
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (mantissa.find_first_of("0123456789") == std::string::npos) return 0.0;
-    long exponent = 0;
-    if (i < chars.size() && (chars[i] == 'e' || chars[i] == 'E')) {
-        std::size_t j = i + 1;
-        bool exp_negative = false;
-        if (j < chars.size() && (chars[j] == '+' || chars[j] == '-')) {
-            exp_negative = chars[j] == '-';
-            ++j;
-        }
-        if (j < chars.size() && digit(chars[j])) {
-            for (; j < chars.size() && digit(chars[j]); ++j) {
-                // Saturate: any exponent this large already leaves the range of a double.
-                if (exponent < 100000) exponent = exponent * 10 + (chars[j] - '0');
-            }
-            if (exp_negative) exponent = -exponent;
-        }
-    }
-    if (!significant) return negative ? -0.0 : 0.0;
-    number = mantissa + "e" + std::to_string(exponent);
-    // Correctly rounded (glibc and musl both), with "." as the point whatever the process's
-    // locale; too large has no value, too small reads as zero.
-    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    const double value = strtod_l(number.c_str(), nullptr, c_locale);
-    if (!std::isfinite(value)) return std::nullopt;
-    return negative ? -value : value;
-}
-
 std::string format_fixed(double value, int decimals, std::string_view separator) {
     if (!std::isfinite(value)) return "—";
     const int shown = std::max(decimals, 0);
@@ -251,13 +217,16 @@ std::string format_fixed(double value, int decimals, std::string_view separator)
         const ExactDecimal exact(std::fabs(value));
         const int integer_digits = std::max(exact.point(), 1);
         const int last = exact.point() + shown;  // digits up to this place are shown
+        // The exact digits up to the first dropped one.
+        std::string shown_digits(static_cast<std::size_t>(std::max(last + 1, 0)), '0');
+        exact.leading(shown_digits.data(), std::max(last + 1, 0));
         digits.reserve(static_cast<std::size_t>(integer_digits) + static_cast<std::size_t>(shown) +
                        1);
         for (int place = exact.point() - integer_digits; place < last; ++place)
-            digits += place < 0 ? '0' : exact.digit(place);
+            digits += place < 0 ? '0' : shown_digits[static_cast<std::size_t>(place)];
         // The digits are exact, so the first dropped one alone tells whether the rest is
         // at least half a unit of the last place; halves go away from zero.
-        if (last >= 0 && exact.digit(last) >= '5') {
+        if (last >= 0 && shown_digits[static_cast<std::size_t>(last)] >= '5') {
             std::size_t i = digits.size();
             while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
             if (i == 0) {

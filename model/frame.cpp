@@ -1,4 +1,6 @@
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "model/constants.h"
 #include "model/format.h"
@@ -17,6 +19,16 @@ void Simulation::draw_frame() {
     picture_.Cls();
     minmax();
     axes();
+}
+
+const std::string& Simulation::grid_label(std::size_t k, double value) {
+    if (k >= grid_labels_.size()) grid_labels_.resize(k + 1, {0.0, std::string()});
+    auto& [held, text] = grid_labels_[k];
+    if (text.empty() || std::bit_cast<std::uint64_t>(held) != std::bit_cast<std::uint64_t>(value)) {
+        held = value;
+        text = format_fixed(value, 2, decimal_separator);
+    }
+    return text;
 }
 
 void Simulation::minmax() {
@@ -49,12 +61,17 @@ void Simulation::axes() {
     const auto grid_ny = static_cast<std::int16_t>(std::nearbyint(4.0 * s.Ymax));
     const auto grid_dy = static_cast<float>(static_cast<double>(s.Ymax - s.Ymin) / grid_ny);
 
+    if (grid_separator_ != decimal_separator) {
+        grid_labels_.clear();
+        grid_separator_ = decimal_separator;
+    }
+    std::size_t label = 0;
     picture_.setDrawWidth(1);
     for (int i = 1; i <= grid_nx - 1; ++i) {
         const double x = i * grid_dx;
         picture_.Line(static_cast<float>(x), s.Ymax, static_cast<float>(x), s.Ymin, kGrid);
         picture_.PSet(static_cast<float>(x), static_cast<float>(-0.11 * s.Ymax));
-        picture_.Print(format_fixed(x, 2, decimal_separator));
+        picture_.Print(grid_label(label++, x));
     }
     const double half = grid_ny / 2.0;
     // An odd grid puts the lines on half-integers of the cell, so the counter is a double.
@@ -63,7 +80,7 @@ void Simulation::axes() {
         const double y = j * static_cast<double>(grid_dy);
         picture_.Line(s.Xmin, static_cast<float>(y), s.Xmax, static_cast<float>(y), kGrid);
         picture_.PSet(static_cast<float>(0.01 * (s.Xmax - s.Xmin)), static_cast<float>(y));
-        picture_.Print(format_fixed(y, 2, decimal_separator));
+        picture_.Print(grid_label(label++, y));
     }
 
     picture_.Line(0, s.Ymax, 0, s.Ymin, kBlack);

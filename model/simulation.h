@@ -4,6 +4,8 @@
 // the Surface and show results only through the Display.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/display.h"
 #include "model/scene.h"
@@ -71,10 +73,14 @@ class Simulation {
     void mark(double x, double y);
     // Label8: the magnitude of the refracted ray's angle.
     void show_beta(double degrees);
+    // The text of the k-th grid label of the frame: the same on every redraw, so kept.
+    const std::string& grid_label(std::size_t k, double value);
 
     Surface& picture_;
     Display& display_;
     Run run_;
+    std::vector<std::pair<double, std::string>> grid_labels_;
+    std::string grid_separator_;
 };
 
 }  // namespace velantra
