@@ -19,7 +19,7 @@ struct Picture {
     Picture() {
         testing::first_app();
         surface.resize(698, 247);
-        surface.setFont(sans_font());
+        surface.setFont(font_of(kSystemFont));
     }
     RasterSurface surface;
     testing::RecordingDisplay display;

@@ -37,7 +37,7 @@ void QtAuthorsWindow::create() {
     label->setObjectName(QString::fromUtf8(kForm2.label.name));
     label->setGeometry(place_of(kForm2.label));
     // Qt's own default font is larger and would cut the six lines off at the label's edges.
-    label->setFont(sans_font());
+    label->setFont(font_of(kForm2.label_font));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Plain text so that the padding blanks and the CR LF breaks show as written.
     label->setTextFormat(Qt::PlainText);

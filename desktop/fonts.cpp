@@ -9,6 +9,4 @@ QFont font_of(const FontDef& def) {
     return font;
 }
 
-QFont sans_font(QFont::Weight weight) { return font_of({"MS Sans Serif", 8.25, weight}); }
-
 }  // namespace velantra

@@ -10,7 +10,4 @@ namespace velantra {
 // "MS Sans Serif" to a Cyrillic sans face.
 QFont font_of(const FontDef& def);
 
-// The window system's default font of controls and labels ("MS Sans Serif" 8.25 pt).
-QFont sans_font(QFont::Weight weight = QFont::Normal);
-
 }  // namespace velantra

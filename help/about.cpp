@@ -59,7 +59,8 @@ std::string authors_text() {
 
 void mnuHelpAbout_Click(MessageBox& box) { box.show(about_text(), "О ПРОГРАММЕ", Buttons::Ok); }
 
-const Form2Def kForm2{"Авторы", 222, 297, {"Image1", 32, 8, 150, 180}, {"Label1", 8, 200, 209, 81}};
+const Form2Def kForm2{
+    "Авторы", 222, 297, {"Image1", 32, 8, 150, 180}, {"Label1", 8, 200, 209, 81}, kSystemFont};
 
 void mnuHelpAvtors_Click(AuthorsWindow& form2, const Frame& form1) {
     if (!form2.exists()) form2.create();

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/font.h"
 #include "platform/frame.h"
 #include "platform/message_box.h"
 
@@ -15,7 +16,8 @@ std::string authors_text();
 
 void mnuHelpAbout_Click(MessageBox& box);
 
-// Form2 as defined: a fixed client area in pixels with the picture and the text label.
+// Form2 as defined: a fixed client area in pixels with the picture and the text label, the
+// label in the system's font.
 struct Form2Def {
     const char* caption;
     int client_width, client_height;
@@ -23,6 +25,7 @@ struct Form2Def {
         const char* name;
         int left, top, width, height;
     } image, label;
+    FontDef label_font;
 };
 extern const Form2Def kForm2;
 

@@ -197,7 +197,7 @@ void PageAuthorsWindow::create() {
     const auto& l = kForm2.label;
     velantra_authors_create(kForm2.caption, kForm2.client_width, kForm2.client_height, i.name,
                             i.left, i.top, i.width, i.height, l.name, l.left, l.top, l.width,
-                            l.height, css_font({"MS Sans Serif", 8.25, 400}).c_str());
+                            l.height, css_font(kForm2.label_font).c_str());
 }
 
 void PageAuthorsWindow::set_label1(const std::string& utf8) {

@@ -6,8 +6,8 @@ namespace {
 
 constexpr FontDef kStandard{"Times New Roman", 11.25, 400};
 constexpr FontDef kStandardBold{"Times New Roman", 11.25, 700};
-constexpr FontDef kSans{"MS Sans Serif", 8.25, 400};
-constexpr FontDef kSansBold{"MS Sans Serif", 8.25, 700};
+constexpr FontDef kSans = kSystemFont;
+constexpr FontDef kSansBold{kSystemFont.face, kSystemFont.points, 700};
 constexpr Colour kInputBack = RGB(255, 255, 192);
 constexpr Colour kCaptionBack = RGB(224, 224, 224);
 constexpr Colour kResultBack = RGB(192, 255, 255);

@@ -5,6 +5,7 @@
 
 #include <span>
 
+#include "platform/font.h"
 #include "surface/surface.h"
 
 namespace velantra {
@@ -13,12 +14,6 @@ enum class ControlKind { Picture, Shape, TextBox, HScrollBar, VScrollBar, Button
 enum class Align { Left, Right };
 // A text colour of the definition: its own, or one of the system's.
 enum class ForeKind { Button, Window, Own };
-
-struct FontDef {
-    const char* face = nullptr;  // nullptr: the control has no font of its own
-    double points = 0;
-    int weight = 400;  // 400 normal, 700 bold
-};
 
 struct ScrollDef {
     int top = 0, bottom = 0;  // the values at the top (left) and the bottom (right) end
