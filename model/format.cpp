@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace velantra {
 
@@ -18,7 +19,8 @@ namespace {
 class ExactDecimal {
   public:
     explicit ExactDecimal(double magnitude) {
-        const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+        std::uint64_t bits = 0;  // no std::bit_cast in the browser build's older C++ library
+        std::memcpy(&bits, &magnitude, sizeof bits);
         const auto biased = static_cast<int>(bits >> 52);
         std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
         int e = -1074;

@@ -1,6 +1,5 @@
-#include <bit>
 #include <cmath>
-#include <cstdint>
+#include <cstring>
 
 #include "model/constants.h"
 #include "model/format.h"
@@ -24,7 +23,7 @@ void Simulation::draw_frame() {
 const std::string& Simulation::grid_label(std::size_t k, double value) {
     if (k >= grid_labels_.size()) grid_labels_.resize(k + 1, {0.0, std::string()});
     auto& [held, text] = grid_labels_[k];
-    if (text.empty() || std::bit_cast<std::uint64_t>(held) != std::bit_cast<std::uint64_t>(value)) {
+    if (text.empty() || std::memcmp(&held, &value, sizeof value) != 0) {
         held = value;
         text = format_fixed(value, 2, decimal_separator);
     }
