@@ -57,7 +57,7 @@ class ExactDecimal {
     void leading(char* out, int n) const {
         int k = 0;
         for (int limb = used_ - 1, width = head_; limb >= 0 && k < n; --limb, width = 9) {
-            char group[9];
+            char group[9] = {};
             std::uint32_t v = limbs_[limb];
             for (int j = width - 1; j >= 0; --j) {
                 group[j] = static_cast<char>('0' + v % 10);

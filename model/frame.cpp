@@ -1,5 +1,4 @@
 #include <cmath>
-#include <cstring>
 
 #include "model/constants.h"
 #include "model/format.h"
@@ -23,7 +22,8 @@ void Simulation::draw_frame() {
 const std::string& Simulation::grid_label(std::size_t k, double value) {
     if (k >= grid_labels_.size()) grid_labels_.resize(k + 1, {0.0, std::string()});
     auto& [held, text] = grid_labels_[k];
-    if (text.empty() || std::memcmp(&held, &value, sizeof value) != 0) {
+    // -0 prints "-0.00", so the sign counts too; a nan is never equal and always formatted.
+    if (text.empty() || held != value || std::signbit(held) != std::signbit(value)) {
         held = value;
         text = format_fixed(value, 2, decimal_separator);
     }
