@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <functional>
 #include <iterator>
-#include <memory>
 #include <string>
 
 #include "fuzz/fuzz_support.h"

@@ -119,6 +119,19 @@ class ExactDecimal {
     int point_ = 0;
 };
 
+// Adds one unit in the last place of a decimal digit string; true when the carry ran through
+// every digit and a leading 1 was put in front.
+bool round_up(std::string& digits) {
+    std::size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i == 0) {
+        digits.insert(0, 1, '1');
+        return true;
+    }
+    ++digits[i - 1];
+    return false;
+}
+
 // Significant digits of |value| rounded to `digits` (the exact value to nearest, ties to
 // even), trailing zeros dropped, with the decimal exponent of the first digit:
 // value = D.DDD × 10^exponent.
@@ -132,16 +145,9 @@ void significant_digits(double magnitude, int digits, std::string& mantissa, int
     const bool up =
         next > '5' ||
         (next == '5' && (exact.nonzero_from(digits + 1) || (mantissa.back() - '0') % 2 == 1));
-    if (up) {
-        std::size_t i = mantissa.size();
-        while (i > 0 && mantissa[i - 1] == '9') mantissa[--i] = '0';
-        if (i == 0) {
-            mantissa.insert(0, 1, '1');
-            mantissa.pop_back();
-            ++exponent;
-        } else {
-            ++mantissa[i - 1];
-        }
+    if (up && round_up(mantissa)) {
+        mantissa.pop_back();
+        ++exponent;
     }
     // The largest doubles round up past the range numval reads (half-way between the
     // largest double and 2^1024 is 1.7976931348623158…e308): those digits round down.
@@ -214,31 +220,22 @@ std::string numstr(Number value) {
 std::string format_fixed(double value, int decimals, std::string_view separator) {
     if (!std::isfinite(value)) return "—";
     const int shown = std::max(decimals, 0);
-    std::string digits;
+    // Zero, and every value too small to reach the first dropped place, show only zeros.
+    std::string digits(static_cast<std::size_t>(shown) + 1, '0');
     if (value != 0.0) {
         const ExactDecimal exact(std::fabs(value));
-        const int integer_digits = std::max(exact.point(), 1);
         const int last = exact.point() + shown;  // digits up to this place are shown
-        // The exact digits up to the first dropped one.
-        std::string shown_digits(static_cast<std::size_t>(std::max(last + 1, 0)), '0');
-        exact.leading(shown_digits.data(), std::max(last + 1, 0));
-        digits.reserve(static_cast<std::size_t>(integer_digits) + static_cast<std::size_t>(shown) +
-                       1);
-        for (int place = exact.point() - integer_digits; place < last; ++place)
-            digits += place < 0 ? '0' : shown_digits[static_cast<std::size_t>(place)];
-        // The digits are exact, so the first dropped one alone tells whether the rest is
-        // at least half a unit of the last place; halves go away from zero.
-        if (last >= 0 && shown_digits[static_cast<std::size_t>(last)] >= '5') {
-            std::size_t i = digits.size();
-            while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-            if (i == 0) {
-                digits.insert(0, 1, '1');
-            } else {
-                ++digits[i - 1];
-            }
+        if (last >= 0) {
+            // A zero before the point below 1, then the exact digits up to the first dropped one.
+            const int pad = std::max(1 - exact.point(), 0);
+            digits.assign(static_cast<std::size_t>(pad + last + 1), '0');
+            exact.leading(digits.data() + pad, last + 1);
+            // The digits are exact, so the first dropped one alone tells whether the rest is
+            // at least half a unit of the last place; halves go away from zero.
+            const bool up = digits.back() >= '5';
+            digits.pop_back();
+            if (up) round_up(digits);
         }
-    } else {
-        digits.assign(static_cast<std::size_t>(shown) + 1, '0');
     }
     const std::size_t integer_digits = digits.size() - static_cast<std::size_t>(shown);
     std::string text = value < 0 ? "-" : "";

@@ -15,8 +15,9 @@ void Simulation::vertex(double x, double y, float& angle) {
     display_.set_visible(ResultLabel::Label13, true);
     const auto width = static_cast<std::int16_t>(picture_.DrawWidth());
     picture_.setDrawWidth(2);
-    scene.X90 = x + u0 * maths::sin(a) * maths::log(maths::tan(std::fabs(a) / 2));
-    scene.Y90 = u0 * std::fabs(maths::sin(a)) - P;
+    const double sin_a = maths::sin(a);
+    scene.X90 = x + u0 * sin_a * maths::log(maths::tan(std::fabs(a) / 2));
+    scene.Y90 = u0 * std::fabs(sin_a) - P;
     mark(scene.X90, scene.Y90);
     // A value without a finite figure shows as a dash.
     display_.set_caption(ResultLabel::Label13,

@@ -58,11 +58,6 @@ QPointF PainterSurface::to_device(double x, double y) const {
     return {p.x, p.y};
 }
 
-QPointF PainterSurface::to_user(double dx, double dy) const {
-    const DevicePoint p = map_.to_user(dx, dy);
-    return {p.x, p.y};
-}
-
 void PainterSurface::Scale(float x1, float y1, float x2, float y2) { map_.scale(x1, y1, x2, y2); }
 
 void PainterSurface::Cls() {
@@ -81,7 +76,7 @@ void PainterSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
         return;
     if (snapping() && width_ == 1 && (ax == bx || ay == by)) {
         // Whole device columns (rows) as wide as the pen, the caps square.
-        const double w = std::max(1.0, std::round(pixel_ * snap_)) / snap_, h = pixel_ / 2;
+        const double w = snapped_pixel(), h = pixel_ / 2;
         if (ax == bx) {
             const double left = snap(ax - w / 2);
             fill_snapped(left, std::min(ay, by) - h, left + w, std::max(ay, by) + h, colour);
@@ -134,7 +129,7 @@ void PainterSurface::PSet(float x, float y) {
         c.y() > area_.bottom() + w)
         return;
     if (snapping() && width_ == 1) {
-        const double side = std::max(1.0, std::round(pixel_ * snap_)) / snap_;
+        const double side = snapped_pixel();
         const double left = snap(c.x() - side / 2), top = snap(c.y() - side / 2);
         fill_snapped(left, top, left + side, top + side, fore_);
         return;

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
+#include <algorithm>
 #include <cmath>
 
 #include "surface/surface.h"
@@ -24,12 +25,9 @@ class PainterSurface : public Surface {
     void setFont(const QFont& font) { font_ = font; }
     void setBackColor(Colour colour) { back_ = colour; }
     void setForeColor(Colour colour) { fore_ = colour; }
-    const QRectF& area() const { return area_; }
-    const UserMap& map() const { return map_; }
 
-    // The one mapping between user units and device units, both ways.
+    // User units to device units.
     QPointF to_device(double x, double y) const;
-    QPointF to_user(double dx, double dy) const;
 
     void Scale(float x1, float y1, float x2, float y2) override;
     // Fills the area with the back colour.
@@ -66,6 +64,8 @@ class PainterSurface : public Surface {
     bool snapping() const { return snap_ > 0; }
     // The nearest device pixel edge, in picture pixels.
     double snap(double v) const { return std::round(v * snap_) / snap_; }
+    // One picture pixel as whole device pixels, at least one.
+    double snapped_pixel() const { return std::max(1.0, std::round(pixel_ * snap_)) / snap_; }
     // Fills the snapped rectangle with the colour, with no antialiasing at its edges.
     void fill_snapped(double left, double top, double right, double bottom, Colour colour);
 

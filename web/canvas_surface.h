@@ -21,9 +21,6 @@ class CanvasSurface : public Surface {
     // The CSS font the picture's text is printed in ("11px 'MS Sans Serif'").
     void setFont(const std::string& css_font);
 
-    // The one mapping between user units and picture pixels, both ways.
-    const UserMap& map() const { return map_; }
-
     void Scale(float x1, float y1, float x2, float y2) override;
     // Fills the picture with the back colour.
     void Cls() override;
