@@ -4,6 +4,7 @@
 #include <QWindow>
 
 #include "desktop/fonts.h"
+#include "desktop/frame_of.h"
 #include "resources/resources.h"
 
 namespace velantra {
@@ -60,10 +61,7 @@ void QtAuthorsWindow::show() {
     form2_->show();
 }
 
-Frame QtAuthorsWindow::frame() const {
-    const QRect r = form2_->frameGeometry();
-    return {r.left(), r.top(), r.width(), r.height()};
-}
+Frame QtAuthorsWindow::frame() const { return frame_of(*form2_); }
 
 void QtAuthorsWindow::raise() {
     form2_->raise();

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "window/definition.h"
+#include "platform/font.h"
 
 namespace velantra {
 

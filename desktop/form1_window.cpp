@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 
 #include "desktop/fonts.h"
+#include "desktop/frame_of.h"
 #include "desktop/picture_box.h"
 #include "resources/resources.h"
 
@@ -198,10 +199,10 @@ void Form1Window::define_controls() {
         if (d.font.face != nullptr) w->setFont(font_of(d.font));
         widgets_.push_back(w);
     }
-    // Labels have no window of their own: where the layout lets a control overlap one (CmdOK
-    // over Label15 in a narrow window, the picture over the bottom row in a low one), the
-    // control lies on top and takes the clicks.
-    for (QLabel* l : client_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) l->lower();
+    // Where the layout lets controls overlap (CmdOK over Label15 in a narrow window, the picture
+    // over the bottom row in a low one), the upper one takes the clicks.
+    for (const ControlDef* d : stacking_order())
+        if (auto* w = client_->findChild<QWidget*>(d->name, Qt::FindDirectChildrenOnly)) w->raise();
 }
 
 void Form1Window::define_menu() {
@@ -214,7 +215,7 @@ void Form1Window::define_menu() {
         m->setAccessibleName(QString::fromUtf8(menu.caption));
         for (const MenuEntryDef& entry : menu.entries) {
             const QString name = QString::fromUtf8(entry.name);
-            if (std::string_view(entry.caption) == "-") {
+            if (entry.separator()) {
                 m->addSeparator()->setObjectName(name);
                 continue;
             }
@@ -282,10 +283,7 @@ void Form1Window::changed(const Control& control, Aspect what) {
     }
 }
 
-Frame Form1Window::frame() const {
-    const QRect r = frameGeometry();
-    return {r.left(), r.top(), r.width(), r.height()};
-}
+Frame Form1Window::frame() const { return frame_of(*this); }
 
 void Form1Window::end_program() { QCoreApplication::exit(0); }
 

@@ -430,11 +430,11 @@ Velantra.menus = {
     holder.append(title, popup);
     this.bar.append(holder);
   },
-  entry(menuName, name, caption) {
+  entry(menuName, name, caption, separator) {
     const menu = this.list.find((m) => m.name === menuName);
     const e = document.createElement('div');
     e.id = name;
-    if (caption === '-') {
+    if (separator) {
       e.setAttribute('role', 'separator');
       e.className = 'separator';
       menu.popup.append(e);
@@ -546,13 +546,12 @@ Velantra.built = function () {
     const item = this.elements.get(name);
     this.client.append(item.frame || item.element);
   }
-  // The order above is the keyboard's; the stacking is the desktop's: each control over those
-  // defined before it, and under them all the labels, which it lowers one by one in turn.
-  const made = [...this.elements.values()].filter((item) => item.kind !== 'shape');
-  const labels = made.filter((item) => item.kind === 'label').reverse();
-  [...labels, ...made.filter((item) => item.kind !== 'label')].forEach((item, at) => {
-    (item.frame || item.element).style.zIndex = at + 1;
-  });
+};
+// The order above is the keyboard's; where controls overlap, the program's stacking holds.
+Velantra.stack = function (name, level) {
+  const item = this.elements.get(name);
+  // Shape1 lies inside the picture, above its canvas.
+  if (item.kind !== 'shape') (item.frame || item.element).style.zIndex = level;
 };
 
 // The Authors window: a modeless window in the page with a title bar and a close box.

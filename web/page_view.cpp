@@ -31,10 +31,15 @@ EM_JS(void, velantra_make_control,
       });
 EM_JS(void, velantra_make_menu, (const char* name, const char* caption),
       { Velantra.menus.make(UTF8ToString(name), UTF8ToString(caption)); });
-EM_JS(void, velantra_make_entry, (const char* menu, const char* name, const char* caption),
-      { Velantra.menus.entry(UTF8ToString(menu), UTF8ToString(name), UTF8ToString(caption)); });
+EM_JS(void, velantra_make_entry,
+      (const char* menu, const char* name, const char* caption, int separator), {
+          Velantra.menus.entry(UTF8ToString(menu), UTF8ToString(name), UTF8ToString(caption),
+                               separator != = 0);
+      });
 EM_JS(void, velantra_focus_next, (const char* name), { Velantra.focusNext(UTF8ToString(name)); });
 EM_JS(void, velantra_built, (), { Velantra.built(); });
+EM_JS(void, velantra_stack, (const char* name, int level),
+      { Velantra.stack(UTF8ToString(name), level); });
 EM_JS(void, velantra_set_text, (const char* name, const char* text, int caret),
       { Velantra.setText(UTF8ToString(name), UTF8ToString(text), caret); });
 EM_JS(void, velantra_set_value, (const char* name, int value),
@@ -147,11 +152,13 @@ void PageView::build(const Form1& form) {
     for (const MenuDef& menu : kMenus) {
         velantra_make_menu(menu.name, menu.caption);
         for (const MenuEntryDef& entry : menu.entries)
-            velantra_make_entry(menu.name, entry.name, entry.caption);
+            velantra_make_entry(menu.name, entry.name, entry.caption, entry.separator() ? 1 : 0);
     }
     for (const char* name : kFocusOrder) velantra_focus_next(name);
     built_ = true;
     velantra_built();
+    int level = 0;
+    for (const ControlDef* d : stacking_order()) velantra_stack(d->name, ++level);
 }
 
 void PageView::changed(const Control& control, Aspect what) {

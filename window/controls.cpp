@@ -7,9 +7,6 @@ namespace velantra {
 
 namespace {
 
-// One unit down is 15.9375 twips, i.e. 1.0625 px at 96 dpi.
-constexpr double kUnitDown = 1.0625;
-
 // Halves away from zero, in the precision of the length, as the window system rounds a length
 // to whole pixels.
 int whole(float v) { return static_cast<int>(v + std::copysign(0.5f, v)); }

@@ -12,7 +12,10 @@
 
 namespace velantra {
 
-// A place in the window's units: one unit across is 1 px, one unit down 1.0625 px.
+// One unit down is 15.9375 twips, i.e. 1.0625 px at 96 dpi; one unit across is 1 px.
+inline constexpr double kUnitDown = 1.0625;
+
+// A place in the window's units.
 struct UnitRect {
     float left = 0, top = 0, width = 0, height = 0;
 };

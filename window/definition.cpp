@@ -134,4 +134,13 @@ const std::span<const ControlDef> kForm1Controls(kControls);
 const std::span<const char* const> kFocusOrder(kOrder);
 const std::span<const MenuDef> kMenus(kMenuTree);
 
+std::vector<const ControlDef*> stacking_order() {
+    std::vector<const ControlDef*> order;
+    for (auto d = kForm1Controls.rbegin(); d != kForm1Controls.rend(); ++d)
+        if (d->kind == ControlKind::Label) order.push_back(&*d);
+    for (const ControlDef& d : kForm1Controls)
+        if (d.kind != ControlKind::Label) order.push_back(&d);
+    return order;
+}
+
 }  // namespace velantra

@@ -4,6 +4,8 @@
 // the keyboard order and the menu tree; Form2's size and its two controls.
 
 #include <span>
+#include <string_view>
+#include <vector>
 
 #include "platform/font.h"
 #include "surface/surface.h"
@@ -41,6 +43,7 @@ struct ControlDef {
 struct MenuEntryDef {
     const char* name;
     const char* caption;  // "-" is a separator line
+    bool separator() const { return std::string_view(caption) == "-"; }
 };
 
 struct MenuDef {
@@ -60,5 +63,10 @@ extern const std::span<const ControlDef> kForm1Controls;
 // The names of the controls that take the focus, first to last.
 extern const std::span<const char* const> kFocusOrder;
 extern const std::span<const MenuDef> kMenus;
+
+// Form1's controls from bottom to top where they overlap: the labels, which have no window of
+// their own, under every other control (the last defined lowest), then the others, each over
+// those defined before it.
+std::vector<const ControlDef*> stacking_order();
 
 }  // namespace velantra

@@ -92,7 +92,6 @@ class Form1 : private Display {
     void move_shape1(double left, double top) override;
     void message(const std::string& text, const std::string& title) override;
 
-    const ControlDef& def(std::string_view name) const;
     Label& result_label(ResultLabel label);
     void check_index(double& value, double replacement);
 

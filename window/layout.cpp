@@ -11,9 +11,6 @@ namespace velantra {
 
 namespace {
 
-// One unit down is 15.9375 twips, i.e. 1.0625 px at 96 dpi.
-constexpr double kUnitDown = 1.0625;
-
 // Scroll values round half to even, as a 16-bit integer; beyond that range (a start point
 // far outside the picture) they stop at its ends, and the bar holds them within its own.
 int scroll_value(double v) {

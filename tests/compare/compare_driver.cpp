@@ -260,7 +260,7 @@ void run_all(Printer& out, int random_scenes) {
     scenes.scene("start-up", [](Window& w) {
         for (const MenuDef& menu : kMenus)
             for (const MenuEntryDef& entry : menu.entries)
-                if (std::string(entry.caption) != "-") w.form.menu_chosen(entry.name);
+                if (!entry.separator()) w.form.menu_chosen(entry.name);
         // The closing question, answered No: the window stays.
         w.form.close_requested();
     });

@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "desktop/authors_window.h"
+#include "desktop/frame_of.h"
 #include "help/about.h"
 #include "platform/desktop/launcher.h"
 #include "resources/resources.h"
@@ -15,11 +16,6 @@
 using namespace velantra;
 
 namespace {
-
-Frame frame_of(const QWidget& w) {
-    const QRect r = w.frameGeometry();
-    return {r.left(), r.top(), r.width(), r.height()};
-}
 
 const QString kAuthors = QString::fromStdString(authors_text());
 
