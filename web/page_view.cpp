@@ -34,7 +34,7 @@ EM_JS(void, velantra_make_menu, (const char* name, const char* caption),
 EM_JS(void, velantra_make_entry,
       (const char* menu, const char* name, const char* caption, int separator), {
           Velantra.menus.entry(UTF8ToString(menu), UTF8ToString(name), UTF8ToString(caption),
-                               separator != = 0);
+                               separator);
       });
 EM_JS(void, velantra_focus_next, (const char* name), { Velantra.focusNext(UTF8ToString(name)); });
 EM_JS(void, velantra_built, (), { Velantra.built(); });
