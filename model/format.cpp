@@ -228,7 +228,7 @@ std::string format_fixed(double value, int decimals, std::string_view separator)
         if (last >= 0) {
             // A zero before the point below 1, then the exact digits up to the first dropped one.
             const int pad = std::max(1 - exact.point(), 0);
-            digits.assign(static_cast<std::size_t>(pad + last + 1), '0');
+            digits.assign(static_cast<std::size_t>(pad) + static_cast<std::size_t>(last) + 1, '0');
             exact.leading(digits.data() + pad, last + 1);
             // The digits are exact, so the first dropped one alone tells whether the rest is
             // at least half a unit of the last place; halves go away from zero.

@@ -1,5 +1,7 @@
 #include "window/definition.h"
 
+#include <algorithm>
+
 namespace velantra {
 
 namespace {
@@ -136,8 +138,9 @@ const std::span<const MenuDef> kMenus(kMenuTree);
 
 std::vector<const ControlDef*> stacking_order() {
     std::vector<const ControlDef*> order;
-    for (auto d = kForm1Controls.rbegin(); d != kForm1Controls.rend(); ++d)
-        if (d->kind == ControlKind::Label) order.push_back(&*d);
+    for (const ControlDef& d : kForm1Controls)
+        if (d.kind == ControlKind::Label) order.push_back(&d);
+    std::reverse(order.begin(), order.end());
     for (const ControlDef& d : kForm1Controls)
         if (d.kind != ControlKind::Label) order.push_back(&d);
     return order;
