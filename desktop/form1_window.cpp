@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "desktop/accessibility.h"
 #include "desktop/fonts.h"
 #include "desktop/frame_of.h"
 #include "desktop/picture_box.h"
@@ -114,7 +115,6 @@ void Form1Window::define_controls() {
         switch (d.kind) {
             case ControlKind::Picture: {
                 auto* picture = new PictureBox(surface_, client_);
-                picture->setAccessibleName(QString::fromUtf8(d.name));
                 picture->setFocusPolicy(Qt::StrongFocus);
                 surface_.setFont(font_of(d.font));
                 surface_.setBackColor(d.back);
@@ -133,7 +133,6 @@ void Form1Window::define_controls() {
             case ControlKind::TextBox: {
                 auto& box = static_cast<TextBox&>(*c);
                 auto* edit = new QLineEdit(q(box.text()), client_);
-                edit->setAccessibleName(edit->text());
                 edit->setReadOnly(box.read_only());
                 set_colour(edit, QPalette::Base, colour_of(d.back));
                 connect(edit, &QLineEdit::textChanged, this, [this, &box, edit](const QString& t) {
@@ -147,7 +146,6 @@ void Form1Window::define_controls() {
                 auto& bar = static_cast<ScrollBar&>(*c);
                 auto* scroll = new QScrollBar(
                     d.kind == ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical, client_);
-                scroll->setAccessibleName(QString::fromUtf8(d.name));
                 scroll->setRange(0, std::abs(bar.bottom() - bar.top()));
                 scroll->setSingleStep(bar.small());
                 scroll->setPageStep(bar.large());
@@ -164,7 +162,6 @@ void Form1Window::define_controls() {
             }
             case ControlKind::Button: {
                 auto* button = new QPushButton(QString::fromUtf8(d.text), client_);
-                button->setAccessibleName(button->text());
                 // Enter on the focused button starts a run, as Space does.
                 button->setAutoDefault(true);
                 connect(button, &QPushButton::clicked, this, [this] { form_->CmdOK_Click(); });
@@ -184,18 +181,14 @@ void Form1Window::define_controls() {
                                ? system.color(QPalette::Text)
                                : label->palette().color(QPalette::ButtonText));
                 if (d.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
-                const QString caption = q(static_cast<Label&>(*c).caption());
-                label->setText(caption);
-                label->setAccessibleName(caption);
+                label->setText(q(static_cast<Label&>(*c).caption()));
                 w = label;
                 break;
             }
         }
         w->setObjectName(QString::fromUtf8(d.name));
-        if (*d.tooltip != '\0') {
-            w->setToolTip(QString::fromUtf8(d.tooltip));
-            w->setAccessibleDescription(w->toolTip());
-        }
+        if (*d.tooltip != '\0') w->setToolTip(QString::fromUtf8(d.tooltip));
+        expose(w, *c, f);
         if (d.font.face != nullptr) w->setFont(font_of(d.font));
         widgets_.push_back(w);
     }
@@ -245,8 +238,6 @@ void Form1Window::changed(const Control& control, Aspect what) {
             const auto& box = static_cast<const TextBox&>(control);
             const QString text = q(box.text());
             if (edit->text() != text) edit->setText(text);
-            // Typed text that stays as it is is read out as it stands too.
-            if (edit->accessibleName() != text) edit->setAccessibleName(text);
             if (edit->cursorPosition() != box.caret()) edit->setCursorPosition(box.caret());
             break;
         }
@@ -256,10 +247,8 @@ void Form1Window::changed(const Control& control, Aspect what) {
             break;
         }
         case Aspect::Caption: {
-            auto* label = static_cast<QLabel*>(w);
-            const QString caption = q(static_cast<const Label&>(control).caption());
-            label->setText(caption);
-            label->setAccessibleName(caption);
+            static_cast<QLabel*>(w)->setText(q(static_cast<const Label&>(control).caption()));
+            describe(w, control);
             break;
         }
         case Aspect::Visible:

@@ -1,8 +1,8 @@
 #pragma once
 // The main window on the Qt desktop: builds its widgets from the definitions, mirrors every
 // change the logic tells it into them, and hands each user action to the logic. What is
-// Qt's own stays here: widgets, fonts, focus, the caret, the accessibility names and the
-// picture's back buffer at the screen's resolution.
+// Qt's own stays here: widgets, fonts, focus, the caret and the picture's back buffer at the
+// screen's resolution.
 
 #include <QMainWindow>
 #include <memory>

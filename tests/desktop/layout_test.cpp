@@ -1,11 +1,14 @@
 // The window's widgets as defined, and where the layout pass puts them on the screen.
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <utility>
 
+#include "desktop/accessibility.h"
 #include "tests/desktop/window_rig.h"
 
 using namespace velantra;
@@ -17,6 +20,7 @@ class LayoutTest : public QObject {
     void definition_of_controls();
     void fonts_and_colours();
     void scroll_ranges();
+    void what_assistive_technology_hears();
     void menu_tree();
     void pixel_placement_at_creation();
     void labels_lie_beneath_overlapping_controls();
@@ -121,6 +125,51 @@ void LayoutTest::scroll_ranges() {
     // The thumb stands where the value lies between the two ends.
     QCOMPARE(yo->value(), 59 + 100);
     QCOMPARE(angle->value(), 181 - 54);
+}
+
+void LayoutTest::what_assistive_technology_hears() {
+    Rig rig;
+    const auto hears = [&rig](const char* name) {
+        return QAccessible::queryAccessibleInterface(rig.find<QWidget>(name));
+    };
+    for (const Control* c : rig.logic().controls()) {
+        const Accessible a = accessible(*c);
+        if (a.role == AccessibleRole::Hidden) continue;
+        QAccessibleInterface* heard = hears(c->name());
+        QCOMPARE(heard->role(), role_of(a.role));
+        QCOMPARE(heard->text(QAccessible::Name), q(a.name));
+        QCOMPARE(heard->text(QAccessible::Description), q(a.description));
+    }
+    // Names in the window's own words: a scroll bar's says what it sets.
+    const std::pair<const char*, QString> names[] = {
+        {"Picture1", QStringLiteral("Здесь траектория луча")},
+        {"Text1", QStringLiteral("Показатель преломления верхней среды")},
+        {"Text4", QStringLiteral("Начальная координата Х0")},
+        {"HScroll1", QStringLiteral("Начальная координата Х0")},
+        {"VScroll1", QStringLiteral("Начальная координата Yo")},
+        {"VScroll2", QStringLiteral("Начальный угол входа луча")},
+        {"CmdOK", QStringLiteral("ПУСК")},
+        {"Label7", QStringLiteral("n_otn(-1)=19.9895 ")}};
+    for (const auto& [name, heard] : names) QCOMPARE(hears(name)->text(QAccessible::Name), heard);
+    QCOMPARE(hears("Picture1")->role(), QAccessible::Graphic);
+    // The bars' own ranges and values, not the thumb's positions.
+    struct Row {
+        const char* name;
+        int low, high, value;
+    };
+    for (const Row& r : {Row{"HScroll1", 0, 600, 250}, Row{"VScroll1", -100, 100, 60},
+                         Row{"VScroll2", -181, 181, 45}}) {
+        QAccessibleValueInterface* bar = hears(r.name)->valueInterface();
+        QVERIFY2(bar, r.name);
+        QCOMPARE(bar->minimumValue().toInt(), r.low);
+        QCOMPARE(bar->maximumValue().toInt(), r.high);
+        QCOMPARE(bar->currentValue().toInt(), r.value);
+    }
+    rig.find<QScrollBar>("VScroll2")->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(hears("VScroll2")->text(QAccessible::Value), QStringLiteral("46"));
+    // A value set by a screen reader moves the angle itself.
+    hears("VScroll2")->valueInterface()->setCurrentValue(-30);
+    QCOMPARE(rig.logic().simulation().scene.a0.value(), -30.0);
 }
 
 void LayoutTest::menu_tree() {

@@ -97,7 +97,7 @@ wanted = {
     "Text6": lambda o: o.description.startswith("Начальный угол входа луча")
     and o.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY),
     "CmdOK": lambda o: o.name == "ПУСК" and o.getRole() == pyatspi.ROLE_PUSH_BUTTON,
-    "Picture1": lambda o: o.name == "Picture1",
+    "Picture1": lambda o: o.name == "Здесь траектория луча",
 }
 found = {}
 deadline = time.time() + 15

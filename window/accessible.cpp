@@ -1,0 +1,65 @@
+#include "window/accessible.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+namespace velantra {
+
+namespace {
+
+// A tooltip's subject, without the hint in brackets that follows it.
+std::string subject(std::string_view tooltip) {
+    return std::string(tooltip.substr(0, tooltip.find(" (")));
+}
+
+// A scroll bar sets what the box beside it shows, and is named as that box.
+const ControlDef* box_set_by(std::string_view bar) {
+    constexpr std::pair<std::string_view, std::string_view> kSets[] = {
+        {"HScroll1", "Text4"}, {"VScroll1", "Text5"}, {"VScroll2", "Text6"}};
+    for (const auto& [name, box] : kSets)
+        if (name == bar)
+            for (const ControlDef& d : kForm1Controls)
+                if (box == d.name) return &d;
+    return nullptr;
+}
+
+}  // namespace
+
+Accessible accessible(const Control& control) {
+    const ControlDef& d = control.def();
+    Accessible a;
+    a.description = d.tooltip;
+    switch (d.kind) {
+        case ControlKind::Picture:
+            a.role = AccessibleRole::Graphic;
+            a.name = subject(d.tooltip);
+            break;
+        case ControlKind::Shape:
+            break;
+        case ControlKind::TextBox:
+            a.role = AccessibleRole::Text;
+            a.name = subject(d.tooltip);
+            break;
+        case ControlKind::HScrollBar:
+        case ControlKind::VScrollBar: {
+            a.role = AccessibleRole::ScrollBar;
+            const ControlDef* box = box_set_by(d.name);
+            a.name = box != nullptr ? subject(box->tooltip) : d.name;
+            a.minimum = std::min(d.scroll.top, d.scroll.bottom);
+            a.maximum = std::max(d.scroll.top, d.scroll.bottom);
+            break;
+        }
+        case ControlKind::Button:
+            a.role = AccessibleRole::Button;
+            a.name = d.text;
+            break;
+        case ControlKind::Label:
+            a.role = AccessibleRole::StaticText;
+            a.name = static_cast<const Label&>(control).caption();
+            break;
+    }
+    return a;
+}
+
+}  // namespace velantra
