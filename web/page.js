@@ -124,7 +124,6 @@ Velantra.make = function (d) {
       const canvas = document.createElement('canvas');
       canvas.id = d.name;
       canvas.tabIndex = -1;
-      canvas.setAttribute('role', 'img');
       this.picture.canvas = canvas;
       this.picture.font = d.font;
       e.append(canvas);
@@ -136,14 +135,12 @@ Velantra.make = function (d) {
       };
       canvas.addEventListener('pointermove', report);
       canvas.addEventListener('pointerdown', report);
-      this.describe(canvas, d);
       this.elements.set(d.name, { frame: e, element: canvas, kind: d.kind });
       this.client.append(e);
       return;
     }
     case 'shape':
       e = document.createElement('div');
-      e.setAttribute('aria-hidden', 'true');
       this.elements.get('Picture1').frame.append(e);
       break;
     case 'text':
@@ -184,17 +181,25 @@ Velantra.make = function (d) {
   if (d.back >= 0) e.style.backgroundColor = this.css(d.back);
   if (d.fore >= 0) e.style.color = this.css(d.fore);
   if (d.fore === -2) e.style.color = 'CanvasText';
-  this.describe(e, d);
   this.elements.set(d.name, { element: e, kind: d.kind, def: d, bar: e.velantraBar });
   if (d.kind !== 'shape') this.client.append(e);
 };
 
-Velantra.describe = function (e, d) {
-  if (d.tooltip) {
-    e.title = d.tooltip;
-    e.setAttribute('aria-label', d.tooltip);
-  } else if (d.kind !== 'button' && d.kind !== 'label') {
-    e.setAttribute('aria-label', d.name);
+// What assistive technology hears of a control, as the program says it: its role, its name
+// (a label's is its caption), its tooltip as the description and a scroll bar's range.
+Velantra.describe = function (name, a) {
+  const e = this.elements.get(name).element;
+  if (a.role === 'hidden') {
+    e.setAttribute('aria-hidden', 'true');
+    return;
+  }
+  if (a.description) e.title = a.description;
+  if (!a.role) return;
+  e.setAttribute('role', a.role);
+  e.setAttribute('aria-label', a.name);
+  if (a.role === 'scrollbar') {
+    e.setAttribute('aria-valuemin', a.minimum);
+    e.setAttribute('aria-valuemax', a.maximum);
   }
 };
 
@@ -222,7 +227,6 @@ Velantra.setCaption = function (name, caption) {
   const item = this.elements.get(name);
   if (!item) return;
   item.element.textContent = caption;
-  if (!item.def.tooltip) item.element.setAttribute('aria-label', caption);
 };
 
 Velantra.setVisible = function (name, visible) {
@@ -255,10 +259,7 @@ Velantra.scrollBar = function (d) {
   const e = document.createElement('div');
   const vertical = d.kind === 'vscroll';
   e.tabIndex = 0;
-  e.setAttribute('role', 'scrollbar');
   e.setAttribute('aria-orientation', vertical ? 'vertical' : 'horizontal');
-  e.setAttribute('aria-valuemin', Math.min(d.top, d.bottom));
-  e.setAttribute('aria-valuemax', Math.max(d.top, d.bottom));
   const up = document.createElement('div');
   const trough = document.createElement('div');
   const thumb = document.createElement('div');

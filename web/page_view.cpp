@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "window/accessible.h"
+
 // Each function hands one thing to the page's script (page.js), which owns the elements.
 EM_JS(void, velantra_make_control,
       (const char* name, const char* kind, const char* text, const char* tooltip, const char* font,
@@ -27,6 +29,18 @@ EM_JS(void, velantra_make_control,
               small,
               large,
               value
+          });
+      });
+EM_JS(void, velantra_describe,
+      (const char* name, const char* role, const char* accessible_name, const char* description,
+       int minimum, int maximum),
+      {
+          Velantra.describe(UTF8ToString(name), {
+              role : UTF8ToString(role),
+              name : UTF8ToString(accessible_name),
+              description : UTF8ToString(description),
+              minimum,
+              maximum
           });
       });
 EM_JS(void, velantra_make_menu, (const char* name, const char* caption),
@@ -103,6 +117,25 @@ const char* kind_of(ControlKind kind) {
     return "label";
 }
 
+// The ARIA role; "" for a label, which its caption names, and "hidden" for what no one hears.
+const char* aria_role(AccessibleRole role) {
+    switch (role) {
+        case AccessibleRole::Graphic:
+            return "img";
+        case AccessibleRole::Text:
+            return "textbox";
+        case AccessibleRole::ScrollBar:
+            return "scrollbar";
+        case AccessibleRole::Button:
+            return "button";
+        case AccessibleRole::StaticText:
+            return "";
+        case AccessibleRole::Hidden:
+            break;
+    }
+    return "hidden";
+}
+
 // The CSS font of a definition ("700 11.25pt \"Times New Roman\""); "" for the page's own.
 std::string css_font(const FontDef& font) {
     if (font.face == nullptr) return {};
@@ -145,6 +178,9 @@ void PageView::build(const Form1& form) {
                               css_font(d.font).c_str(), css_back(d), css_fore(d), d.read_only,
                               d.border, d.align == Align::Right, d.scroll.top, d.scroll.bottom,
                               d.scroll.small, d.scroll.large, value);
+        const Accessible a = accessible(*c);
+        velantra_describe(d.name, aria_role(a.role), a.name.c_str(), a.description.c_str(),
+                          a.minimum, a.maximum);
         const PixelRect& p = c->pixels();
         velantra_place(d.name, p.left, p.top, p.width, p.height);
         velantra_set_visible(d.name, c->visible());
