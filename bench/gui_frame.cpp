@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/scene.h"
-#include "desktop/fonts.h"
 #include "surface/raster_surface.h"
 #include "tests/support/first_app.h"
 #include "tests/support/recording_display.h"
@@ -18,7 +17,7 @@ using namespace velantra;
 struct Picture {
     Picture() {
         testing::first_app();
-        surface.resize(698, 247);
+        surface.resize(698, 247, 1.0);
         surface.setFont(font_of(kSystemFont));
     }
     RasterSurface surface;

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QWindow>
 
-#include "desktop/fonts.h"
 #include "desktop/frame_of.h"
 #include "resources/resources.h"
+#include "surface/painter_surface.h"
 
 namespace velantra {
 

@@ -13,7 +13,6 @@
 #include <QSignalBlocker>
 
 #include "desktop/accessibility.h"
-#include "desktop/fonts.h"
 #include "desktop/frame_of.h"
 #include "desktop/picture_box.h"
 #include "resources/resources.h"
@@ -75,6 +74,8 @@ Form1Window::Form1Window(MessageBox& box, Tone& tone, Launcher& launcher, QWidge
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(velantra_icon());
+    // The screen the window will open on; a later one is told as it comes.
+    form_->resolution_changed(devicePixelRatioF());
     define_controls();
     define_menu();
     define_focus_order();
@@ -116,9 +117,6 @@ void Form1Window::define_controls() {
             case ControlKind::Picture: {
                 auto* picture = new PictureBox(surface_, client_);
                 picture->setFocusPolicy(Qt::StrongFocus);
-                surface_.setFont(font_of(d.font));
-                surface_.setBackColor(d.back);
-                surface_.setForeColor(d.fore_colour);
                 picture->on_mouse_move = [this](double px, double py) {
                     form_->pointer_moved(
                         static_cast<int>(QApplication::mouseButtons().toInt()),
@@ -261,12 +259,6 @@ void Form1Window::changed(const Control& control, Aspect what) {
                 break;
             }
             w->setGeometry(p.left, p.top, p.width, p.height);
-            if (control.def().kind == ControlKind::Picture) {
-                // The back buffer follows the picture's size and the resolution of its screen.
-                const double ratio = w->devicePixelRatioF();
-                if (surface_.size() != w->size() || surface_.ratio() != ratio)
-                    surface_.resize(w->width(), w->height(), ratio);
-            }
             break;
         }
     }
@@ -275,6 +267,17 @@ void Form1Window::changed(const Control& control, Aspect what) {
 Frame Form1Window::frame() const { return frame_of(*this); }
 
 void Form1Window::end_program() { QCoreApplication::exit(0); }
+
+bool Form1Window::event(QEvent* event) {
+    // Another screen, or a new scale of this one: the picture at its new resolution.
+    if (event->type() == QEvent::ScreenChangeInternal
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        || event->type() == QEvent::DevicePixelRatioChange
+#endif
+    )
+        form_->resolution_changed(devicePixelRatioF());
+    return QMainWindow::event(event);
+}
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
     // The client area's resize, the first showing included, is the window's resize.

@@ -1,8 +1,8 @@
 #pragma once
 // The main window on the Qt desktop: builds its widgets from the definitions, mirrors every
 // change the logic tells it into them, and hands each user action to the logic. What is
-// Qt's own stays here: widgets, fonts, focus, the caret and the picture's back buffer at the
-// screen's resolution.
+// Qt's own stays here: widgets, fonts, focus, the caret, the accessibility names, the
+// picture's back buffer (which the logic sizes) and the screen's device pixel ratio.
 
 #include <QMainWindow>
 #include <memory>
@@ -32,6 +32,7 @@ class Form1Window : public QMainWindow, public View {
     void end_program() override;
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

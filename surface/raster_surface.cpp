@@ -5,11 +5,11 @@
 
 namespace velantra {
 
-RasterSurface::RasterSurface() : PainterSurface(QRectF(0, 0, 1, 1)) { resize(1, 1); }
+RasterSurface::RasterSurface() : PainterSurface(QRectF(0, 0, 1, 1)) { resize(1, 1, 1.0); }
 
 void RasterSurface::resize(int width_px, int height_px, double ratio) {
     size_ = QSize(std::max(1, width_px), std::max(1, height_px));
-    if (!(ratio > 0) || !std::isfinite(ratio)) ratio = 1.0;
+    ratio = usable_ratio(ratio);
     // Rounded up, so a fractional ratio still covers the last picture pixel.
     image_ =
         QImage(static_cast<int>(std::ceil(size_.width() * ratio - 1e-9)),
@@ -19,6 +19,11 @@ void RasterSurface::resize(int width_px, int height_px, double ratio) {
     image_.fill(colour_of(back_colour()));
     setArea(QRectF(QPointF(0, 0), QSizeF(size_)));
     if (on_changed) on_changed(QRect(QPoint(0, 0), size_));
+}
+
+void RasterSurface::set_look(Colour back, Colour fore, const FontDef& font) {
+    set_colours(back, fore);
+    setFont(font_of(font));
 }
 
 // The image's own ratio makes the painter work in picture pixels and rasterise at the

@@ -14,13 +14,13 @@
 
 namespace velantra {
 
-class RasterSurface : public PainterSurface {
+class RasterSurface : public PainterSurface, public PictureSurface {
   public:
     RasterSurface();
 
-    // A new blank picture of this size in picture pixels (at least 1 × 1), held at
-    // `ratio` device pixels per picture pixel; the scale stays.
-    void resize(int width_px, int height_px, double ratio = 1.0);
+    // At least 1 × 1; a ratio that is not a positive number is 1.
+    void resize(int width_px, int height_px, double ratio) override;
+    void set_look(Colour back, Colour fore, const FontDef& font) override;
     const QImage& image() const { return image_; }
     // The picture's size in picture pixels and its device pixels per picture pixel.
     QSize size() const { return size_; }

@@ -3,8 +3,11 @@
 // dots, circles, a pen width and text at a position. Coordinates are single precision,
 // as the picture box takes them; the model never sees a pixel.
 
+#include <cmath>
 #include <cstdint>
 #include <string>
+
+#include "platform/font.h"
 
 namespace velantra {
 
@@ -43,5 +46,19 @@ class Surface {
     // UTF-8 text with its top-left corner at the current position, in the picture's font.
     virtual void Print(const std::string& text) = 0;
 };
+
+// Picture1's back buffer as its window sets it up; what is drawn into it goes through the
+// Surface, a virtual base here and in the screened surface, which a back-end is as well.
+class PictureSurface : public virtual Surface {
+  public:
+    // A new blank picture in the back colour, this size in picture pixels, held at `ratio`
+    // device pixels per picture pixel; the scale, pen width and position stay.
+    virtual void resize(int width_px, int height_px, double ratio) = 0;
+    // The colours and font of its definition; the back colour fills from the next resize or Cls on.
+    virtual void set_look(Colour back, Colour fore, const FontDef& font) = 0;
+};
+
+// A device pixel ratio fit to size a buffer by: anything but a positive finite one is 1.
+inline double usable_ratio(double ratio) { return ratio > 0 && std::isfinite(ratio) ? ratio : 1.0; }
 
 }  // namespace velantra

@@ -23,6 +23,8 @@ class UserMap {
     double top() const { return top_; }
     double width() const { return width_; }
     double height() const { return height_; }
+    double right() const { return left_ + width_; }
+    double bottom() const { return top_ + height_; }
     // The user width of the area, for radii given in horizontal user units.
     double user_width() const { return sx2_ - sx1_; }
 

@@ -4,8 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
-
-#include "surface/clip.h"
+#include <cstdio>
 
 // The page's picture (page.js) draws in picture pixels; its canvas holds ratio device
 // pixels for each of them.
@@ -33,75 +32,50 @@ int js_colour(Colour c) { return static_cast<int>(c & 0xFFFFFFu); }
 
 }  // namespace
 
+std::string css_font(const FontDef& font) {
+    if (font.face == nullptr) return {};
+    char size[32];
+    std::snprintf(size, sizeof size, "%d %gpt ", font.weight, font.points);
+    return std::string(size) + '"' + font.face + '"';
+}
+
+CanvasSurface::CanvasSurface() : ScreenedSurface(0, 0, 1, 1, 1.0) {}
+
 void CanvasSurface::resize(int width_px, int height_px, double ratio) {
-    const double w = std::max(1, width_px), h = std::max(1, height_px);
-    if (!(ratio > 0) || !std::isfinite(ratio)) ratio = 1.0;
-    if (w == w_ && h == h_ && ratio == ratio_) return;
-    w_ = w;
-    h_ = h;
-    ratio_ = ratio;
-    map_.set_area(0, 0, w_, h_);
-    velantra_picture_resize(static_cast<int>(w_), static_cast<int>(h_), ratio, js_colour(back_));
+    const int w = std::max(1, width_px), h = std::max(1, height_px);
+    set_area(0, 0, w, h);
+    velantra_picture_resize(w, h, usable_ratio(ratio), js_colour(back_colour()));
 }
 
-void CanvasSurface::setFont(const std::string& css_font) {
-    velantra_picture_font(css_font.c_str());
+void CanvasSurface::set_look(Colour back, Colour fore, const FontDef& font) {
+    set_colours(back, fore);
+    velantra_picture_font(css_font(font).c_str());
 }
 
-void CanvasSurface::Scale(float x1, float y1, float x2, float y2) { map_.scale(x1, y1, x2, y2); }
-
-void CanvasSurface::Cls() { velantra_picture_fill(0, 0, w_, h_, js_colour(back_)); }
-
-void CanvasSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-    const auto [ax0, ay0] = map_.to_device(x1, y1);
-    const auto [bx0, by0] = map_.to_device(x2, y2);
-    double ax = ax0, ay = ay0, bx = bx0, by = by0;
-    const double m = width_ + 2.0;
-    if (!clip(ax, ay, bx, by, -m, -m, w_ + m, h_ + m)) return;
-    velantra_picture_line(ax, ay, bx, by, width_, js_colour(colour));
+void CanvasSurface::clear(Colour colour) {
+    velantra_picture_fill(0, 0, area().width(), area().height(), js_colour(colour));
 }
 
-void CanvasSurface::Box(float x1, float y1, float x2, float y2, Colour colour) {
-    const auto [ax0, ay0] = map_.to_device(x1, y1);
-    const auto [bx0, by0] = map_.to_device(x2, y2);
-    double ax = ax0, ay = ay0, bx = bx0, by = by0;
-    if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by))
-        return;
-    auto cx = [&](double v) { return std::clamp(v, -1.0, w_ + 1.0); };
-    auto cy = [&](double v) { return std::clamp(v, -1.0, h_ + 1.0); };
+void CanvasSurface::fill(double left, double top, double right, double bottom, Colour colour) {
     // Whole pixels covering the box, as the desktop fills it.
-    const double left = std::floor(cx(std::min(ax, bx))), top = std::floor(cy(std::min(ay, by)));
-    const double right = std::ceil(cx(std::max(ax, bx))), bottom = std::ceil(cy(std::max(ay, by)));
-    velantra_picture_fill(left, top, right - left, bottom - top, js_colour(colour));
+    const double l = std::floor(left), t = std::floor(top);
+    velantra_picture_fill(l, t, std::ceil(right) - l, std::ceil(bottom) - t, js_colour(colour));
 }
 
-void CanvasSurface::PSet(float x, float y) {
-    current_x_ = x;
-    current_y_ = y;
-    const auto [cx, cy] = map_.to_device(x, y);
-    if (!std::isfinite(cx) || !std::isfinite(cy)) return;
-    const double w = width_;
-    if (cx < -w || cy < -w || cx > w_ + w || cy > h_ + w) return;
-    velantra_picture_dot(cx, cy, w, js_colour(fore_));
+void CanvasSurface::line(DevicePoint a, DevicePoint b, Colour colour) {
+    velantra_picture_line(a.x, a.y, b.x, b.y, pen(), js_colour(colour));
 }
 
-void CanvasSurface::Circle(float x, float y, float radius, Colour colour) {
-    const auto [cx, cy] = map_.to_device(x, y);
-    const double r = std::fabs(static_cast<double>(radius) * w_ / map_.user_width());
-    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r)) return;
-    // A circle that cannot touch the picture, or larger than any picture, is skipped.
-    const double w = width_;
-    if (r > 100000.0 || cx + r < -w || cy + r < -w || cx - r > w_ + w || cy - r > h_ + w) return;
-    velantra_picture_circle(cx, cy, r, w, js_colour(colour));
+void CanvasSurface::dot(DevicePoint centre, Colour colour) {
+    velantra_picture_dot(centre.x, centre.y, pen(), js_colour(colour));
 }
 
-void CanvasSurface::setDrawWidth(int pixels) { width_ = std::max(1, pixels); }
+void CanvasSurface::circle(DevicePoint centre, double radius, Colour colour) {
+    velantra_picture_circle(centre.x, centre.y, radius, pen(), js_colour(colour));
+}
 
-void CanvasSurface::Print(const std::string& text) {
-    const auto [cx, cy] = map_.to_device(current_x_, current_y_);
-    if (!std::isfinite(cx) || !std::isfinite(cy) || std::fabs(cx) > 1e6 || std::fabs(cy) > 1e6)
-        return;
-    velantra_picture_text(cx, cy, text.c_str(), js_colour(fore_));
+void CanvasSurface::text(DevicePoint corner, const std::string& utf8, Colour colour) {
+    velantra_picture_text(corner.x, corner.y, utf8.c_str(), js_colour(colour));
 }
 
 }  // namespace velantra

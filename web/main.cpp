@@ -19,7 +19,7 @@ using namespace velantra;
 
 struct Program {
     CanvasSurface picture;
-    PageView view{picture};
+    PageView view;
     WebMessageBox box;
     WebTone tone;
     WebLauncher launcher;
@@ -42,10 +42,10 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void velantra_start(const char* decimal_separator, double ratio) {
     if (program != nullptr) return;
     program = new Program;
-    program->view.set_ratio(ratio);
     program->form = std::make_unique<Form1>(program->picture, program->view,
                                             Platform{program->box, program->tone, program->launcher,
                                                      program->authors, decimal_separator});
+    program->form->resolution_changed(ratio);
     program->view.build(*program->form);
 }
 
@@ -54,14 +54,9 @@ EMSCRIPTEN_KEEPALIVE void velantra_resized(int width, int height) {
     if (program != nullptr) program->form->client_resized(width, height);
 }
 
-// A new device pixel ratio (browser zoom, another screen): the back buffer follows, and the
-// window's resize pass redraws the picture into it.
+// A new device pixel ratio (browser zoom, another screen).
 EMSCRIPTEN_KEEPALIVE void velantra_ratio_changed(double ratio) {
-    if (program == nullptr) return;
-    program->view.set_ratio(ratio);
-    const PixelRect& p = program->form->Picture1.pixels();
-    program->picture.resize(p.width, p.height, ratio);
-    program->form->Form_Resize();
+    if (program != nullptr) program->form->resolution_changed(ratio);
 }
 
 // The text a keystroke or paste left in the box and the caret in UTF-16 units.

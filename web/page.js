@@ -42,7 +42,8 @@ Velantra.css = (colour) => `rgb(${colour & 255},${(colour >> 8) & 255},${(colour
 Velantra.picture = {
   canvas: null,
   ctx: null,
-  font: '11px "MS Sans Serif"',
+  // The picture's CSS font, as the program gives it.
+  font: '',
   resize(width, height, ratio, back) {
     const c = this.canvas;
     // Rounded up, so a fractional ratio still covers the last picture pixel.
@@ -125,7 +126,6 @@ Velantra.make = function (d) {
       canvas.id = d.name;
       canvas.tabIndex = -1;
       this.picture.canvas = canvas;
-      this.picture.font = d.font;
       e.append(canvas);
       const report = (event) => {
         const r = canvas.getBoundingClientRect();

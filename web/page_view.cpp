@@ -2,9 +2,9 @@
 
 #include <emscripten.h>
 
-#include <cstdio>
 #include <string>
 
+#include "web/canvas_surface.h"
 #include "window/accessible.h"
 
 // Each function hands one thing to the page's script (page.js), which owns the elements.
@@ -136,14 +136,6 @@ const char* aria_role(AccessibleRole role) {
     return "hidden";
 }
 
-// The CSS font of a definition ("700 11.25pt \"Times New Roman\""); "" for the page's own.
-std::string css_font(const FontDef& font) {
-    if (font.face == nullptr) return {};
-    char size[32];
-    std::snprintf(size, sizeof size, "%d %gpt ", font.weight, font.points);
-    return std::string(size) + '"' + font.face + '"';
-}
-
 // -1 for the system's colours, which the page's styles give.
 int css_back(const ControlDef& d) { return d.has_back ? static_cast<int>(d.back) : -1; }
 int css_fore(const ControlDef& d) {
@@ -169,11 +161,6 @@ void PageView::build(const Form1& form) {
         if (d.kind == ControlKind::Label) text = static_cast<const Label*>(c)->caption();
         if (d.kind == ControlKind::HScrollBar || d.kind == ControlKind::VScrollBar)
             value = static_cast<const ScrollBar*>(c)->value();
-        if (d.kind == ControlKind::Picture) {
-            picture_.setFont(css_font(d.font));
-            picture_.setBackColor(d.back);
-            picture_.setForeColor(d.fore_colour);
-        }
         velantra_make_control(d.name, kind_of(d.kind), text.c_str(), d.tooltip,
                               css_font(d.font).c_str(), css_back(d), css_fore(d), d.read_only,
                               d.border, d.align == Align::Right, d.scroll.top, d.scroll.bottom,
@@ -220,9 +207,6 @@ void PageView::changed(const Control& control, Aspect what) {
         case Aspect::Geometry: {
             const PixelRect& p = control.pixels();
             velantra_place(name, p.left, p.top, p.width, p.height);
-            // The back buffer follows the picture's size and the page's resolution.
-            if (control.def().kind == ControlKind::Picture)
-                picture_.resize(p.width, p.height, ratio_);
             break;
         }
     }

@@ -4,27 +4,20 @@
 // script hands the user's actions back in (main.cpp's exported functions).
 
 #include "help/about.h"
-#include "web/canvas_surface.h"
 #include "window/form1.h"
 
 namespace velantra {
 
 class PageView : public View {
   public:
-    explicit PageView(CanvasSurface& picture) : picture_(picture) {}
-
     // Makes Form1's elements, its menu bar and its keyboard order on the page.
     void build(const Form1& form);
-    // The device pixel ratio the picture is drawn at.
-    void set_ratio(double ratio) { ratio_ = ratio; }
 
     void changed(const Control& control, Aspect what) override;
     Frame frame() const override;
     void end_program() override;
 
   private:
-    CanvasSurface& picture_;
-    double ratio_ = 1;
     bool built_ = false;
 };
 

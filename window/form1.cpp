@@ -19,7 +19,7 @@ const ControlDef& defined(std::string_view name) {
 
 }  // namespace
 
-Form1::Form1(Surface& picture, View& view, Platform platform)
+Form1::Form1(PictureSurface& picture, View& view, Platform platform)
     : view_(view),
       platform_(std::move(platform)),
       picture_(picture),
@@ -60,6 +60,7 @@ Form1::Form1(Surface& picture, View& view, Platform platform)
         for (Control* c : all)
             if (&c->def() == &d) controls_.push_back(c);
     sim_.decimal_separator = platform_.decimal_separator;
+    picture_.set_look(Picture1.def().back, Picture1.def().fore_colour, Picture1.def().font);
     Form_Load();
     Text1.Change = [this] { Text1_Change(); };
     Text2.Change = [this] { Text2_Change(); };
@@ -84,6 +85,10 @@ void Form1::client_resized(int width_px, int height_px) {
     client_width_ = width_px;
     client_height_ = height_px;
     Form_Resize();
+}
+
+void Form1::resolution_changed(double ratio) {
+    if (picture_.set_ratio(ratio)) Form_Resize();
 }
 
 void Form1::Form_Resize() {

@@ -3,7 +3,8 @@
 // runs one handler per notification. Text boxes and scroll bars raise their change
 // handlers synchronously when written, so the handlers and the layout pass nest inside
 // one another. A front-end renders the controls through the View and hands in what the
-// user does; the picture is drawn through its Surface.
+// user does; the picture is drawn through its Surface, whose back buffer the logic sizes,
+// colours and gives its font.
 
 #include <string>
 #include <string_view>
@@ -33,10 +34,13 @@ struct Platform {
 
 class Form1 : private Display {
   public:
-    Form1(Surface& picture, View& view, Platform platform);
+    Form1(PictureSurface& picture, View& view, Platform platform);
 
     // What a front-end hands in.
     void client_resized(int width_px, int height_px);
+    // The device pixel ratio of the screen the window is on, first before the window shows.
+    // A new one (another screen, a new zoom) redraws the picture at once, at the same size.
+    void resolution_changed(double ratio);
     void typed(TextBox& box, const std::string& text, int caret);
     void scrolled(ScrollBar& bar, ScrollAction action);
     void scrolled_to(ScrollBar& bar, int value);

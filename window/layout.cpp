@@ -85,7 +85,7 @@ void Form1::layout() {
     v1.left = l10.left - v1.width - gx;
     v1.top = gy;
     VScroll1.place(v1);
-    // The view's back buffer follows Picture1's size as it is placed, the mapping right after.
+    // The back buffer and the mapping follow Picture1's size as it is placed.
     Picture1.place({gx, gy, h1.width, size(h1.width / 3)});
     picture_.resize(Picture1.pixels().width, Picture1.pixels().height);
     CmdOK.place({h1.left + h1.width - cell_w, l4.top, cell_w, cell_h});

@@ -7,9 +7,11 @@
 
 namespace velantra::testing {
 
-class NullSurface : public Surface {
+class NullSurface : public PictureSurface {
   public:
     long lines = 0;
+    void resize(int, int, double) override {}
+    void set_look(Colour, Colour, const FontDef&) override {}
     void Scale(float, float, float, float) override {}
     void Cls() override {}
     void Line(float, float, float, float, Colour) override { ++lines; }

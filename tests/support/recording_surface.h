@@ -1,6 +1,7 @@
 #pragma once
 // A surface that draws nothing and records every call, with the pen width and the
-// current position in force at that moment, so tests can assert on what was drawn.
+// current position in force at that moment, so tests can assert on what was drawn; of its
+// back buffer it keeps how often it was made, and at what size and ratio.
 
 #include <vector>
 
@@ -19,10 +20,20 @@ struct DrawCall {
     std::string text;
 };
 
-class RecordingSurface : public Surface {
+class RecordingSurface : public PictureSurface {
   public:
     using Kind = DrawCall::Kind;
     std::vector<DrawCall> calls;
+    int resizes = 0, width_px = 0, height_px = 0;
+    double ratio = 0;
+
+    void resize(int w, int h, double r) override {
+        ++resizes;
+        width_px = w;
+        height_px = h;
+        ratio = r;
+    }
+    void set_look(Colour, Colour, const FontDef&) override {}
 
     void Scale(float x1, float y1, float x2, float y2) override {
         record(Kind::Scale, x1, y1, x2, y2);
