@@ -11,6 +11,9 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QWheelEvent>
+#include <cstdlib>
+#include <optional>
 
 #include "desktop/accessibility.h"
 #include "desktop/frame_of.h"
@@ -30,34 +33,99 @@ void set_colour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
     w->setPalette(p);
 }
 
-// A scroll bar shows its top (left) end at Qt's minimum, so Qt's arrows, trough, keys and
-// wheel step it the way they point; the logic's values run either way from that end.
-int position_of(const ScrollBar& bar, int value) {
-    return bar.bottom() > bar.top() ? value - bar.top() : bar.top() - value;
-}
-int value_of(const ScrollBar& bar, int position) {
-    return bar.bottom() > bar.top() ? bar.top() + position : bar.top() - position;
+std::optional<ScrollKey> scroll_key_of(int key) {
+    switch (key) {
+        case Qt::Key_Up:
+            return ScrollKey::Up;
+        case Qt::Key_Down:
+            return ScrollKey::Down;
+        case Qt::Key_Left:
+            return ScrollKey::Left;
+        case Qt::Key_Right:
+            return ScrollKey::Right;
+        case Qt::Key_PageUp:
+            return ScrollKey::PageUp;
+        case Qt::Key_PageDown:
+            return ScrollKey::PageDown;
+        case Qt::Key_Home:
+            return ScrollKey::Home;
+        case Qt::Key_End:
+            return ScrollKey::End;
+        default:
+            return std::nullopt;
+    }
 }
 
-// Qt 6.4 steps a horizontal scroll bar the wrong way on Left and Right: they go the way
-// they point here.
-class ArrowKeys : public QObject {
+// Every user action on a scroll bar reaches the logic as what it is, and Qt applies no step
+// of its own: the logic moves the bar, and the window shows its value as a position.
+class ScrollInput : public QObject {
   public:
-    explicit ArrowKeys(QScrollBar* bar) : QObject(bar), bar_(bar) { bar->installEventFilter(this); }
+    ScrollInput(QScrollBar* scroll, ScrollBar& bar, Form1& form)
+        : QObject(scroll), scroll_(scroll), bar_(bar), form_(form) {
+        scroll->installEventFilter(this);
+        connect(scroll, &QAbstractSlider::actionTriggered, this,
+                [this](int action) { triggered(action); });
+        // Set by Qt without an action: its context menu's "Scroll here".
+        connect(scroll, &QAbstractSlider::valueChanged, this,
+                [this](int position) { form_.scrolled_to(bar_, bar_.value_at(position)); });
+    }
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Wheel) {
+            const QPoint turn = static_cast<QWheelEvent*>(event)->angleDelta();
+            // A horizontal bar takes a tilted wheel too.
+            const bool tilt =
+                scroll_->orientation() == Qt::Horizontal && std::abs(turn.x()) > std::abs(turn.y());
+            form_.wheeled(bar_, tilt ? turn.x() : turn.y(), QApplication::wheelScrollLines());
+            return true;
+        }
         if (event->type() != QEvent::KeyPress) return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Left && key != Qt::Key_Right) return false;
-        const bool right = (key == Qt::Key_Right) != bar_->isRightToLeft();
-        bar_->triggerAction(right ? QAbstractSlider::SliderSingleStepAdd
-                                  : QAbstractSlider::SliderSingleStepSub);
+        const auto* press = static_cast<QKeyEvent*>(event);
+        if (press->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
+            return false;
+        const std::optional<ScrollKey> key = scroll_key_of(press->key());
+        if (!key) return false;
+        form_.scroll_key(bar_, *key);
         return true;
     }
 
   private:
-    QScrollBar* bar_;
+    // Called once Qt has moved the thumb for an arrow, the trough or a released drag; it goes
+    // back, so that only the logic moves it.
+    void triggered(int action) {
+        const int released = scroll_->sliderPosition();
+        scroll_->setSliderPosition(scroll_->value());
+        switch (action) {
+            case QAbstractSlider::SliderSingleStepSub:
+                form_.scrolled(bar_, ScrollAction::LineUp);
+                break;
+            case QAbstractSlider::SliderSingleStepAdd:
+                form_.scrolled(bar_, ScrollAction::LineDown);
+                break;
+            case QAbstractSlider::SliderPageStepSub:
+                form_.scrolled(bar_, ScrollAction::PageUp);
+                break;
+            case QAbstractSlider::SliderPageStepAdd:
+                form_.scrolled(bar_, ScrollAction::PageDown);
+                break;
+            case QAbstractSlider::SliderToMinimum:
+                form_.scrolled(bar_, ScrollAction::ToTop);
+                break;
+            case QAbstractSlider::SliderToMaximum:
+                form_.scrolled(bar_, ScrollAction::ToBottom);
+                break;
+            case QAbstractSlider::SliderMove:
+                form_.scrolled_to(bar_, bar_.value_at(released));
+                break;
+            default:
+                break;
+        }
+    }
+
+    QScrollBar* scroll_;
+    ScrollBar& bar_;
+    Form1& form_;
 };
 
 }  // namespace
@@ -126,7 +194,7 @@ void Form1Window::define_controls() {
                 break;
             }
             case ControlKind::Shape:
-                w = new ShapeCircle(widget_of(f.Picture1));
+                w = new ShapeCircle(d, widget_of(f.Picture1));
                 break;
             case ControlKind::TextBox: {
                 auto& box = static_cast<TextBox&>(*c);
@@ -144,17 +212,14 @@ void Form1Window::define_controls() {
                 auto& bar = static_cast<ScrollBar&>(*c);
                 auto* scroll = new QScrollBar(
                     d.kind == ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical, client_);
-                scroll->setRange(0, std::abs(bar.bottom() - bar.top()));
+                scroll->setRange(0, bar.span());
                 scroll->setSingleStep(bar.small());
                 scroll->setPageStep(bar.large());
-                scroll->setValue(position_of(bar, bar.value()));
+                scroll->setValue(bar.position());
                 // Dragging the thumb reports only when it is released.
                 scroll->setTracking(false);
                 scroll->setFocusPolicy(Qt::StrongFocus);
-                if (d.kind == ControlKind::HScrollBar) new ArrowKeys(scroll);
-                connect(scroll, &QScrollBar::valueChanged, this, [this, &bar](int position) {
-                    form_->scrolled_to(bar, value_of(bar, position));
-                });
+                new ScrollInput(scroll, bar, *form_);
                 w = scroll;
                 break;
             }
@@ -240,8 +305,8 @@ void Form1Window::changed(const Control& control, Aspect what) {
             break;
         }
         case Aspect::Value: {
-            const auto& bar = static_cast<const ScrollBar&>(control);
-            static_cast<QScrollBar*>(w)->setValue(position_of(bar, bar.value()));
+            static_cast<QScrollBar*>(w)->setValue(
+                static_cast<const ScrollBar&>(control).position());
             break;
         }
         case Aspect::Caption: {

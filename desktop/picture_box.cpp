@@ -27,18 +27,21 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     if (on_mouse_move) on_mouse_move(event->position().x(), event->position().y());
 }
 
-ShapeCircle::ShapeCircle(QWidget* parent) : QWidget(parent) {
-    setFixedSize(12, 12);
+ShapeCircle::ShapeCircle(const ControlDef& def, QWidget* parent)
+    : QWidget(parent), look_(def.shape) {
+    setFixedSize(def.width, def.height);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void ShapeCircle::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    // A 3 px black border around a grey fill; the pen straddles the outline, so inset by 1.5.
-    painter.setPen(QPen(QColor(0, 0, 0), 3));
-    painter.setBrush(QColor(128, 128, 128));
-    painter.drawEllipse(QRectF(1.5, 1.5, 9, 9));
+    // The pen straddles the outline, so the circle is inset by half the border.
+    const auto colour = [](Colour c) { return QColor(red_of(c), green_of(c), blue_of(c)); };
+    const double width = look_.border_width;
+    painter.setPen(QPen(colour(look_.border), width));
+    painter.setBrush(colour(look_.fill));
+    painter.drawEllipse(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
 }
 
 }  // namespace velantra

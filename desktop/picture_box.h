@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "surface/raster_surface.h"
+#include "window/definition.h"
 
 namespace velantra {
 
@@ -29,10 +30,13 @@ class PictureBox : public QWidget {
 
 class ShapeCircle : public QWidget {
   public:
-    explicit ShapeCircle(QWidget* parent);
+    ShapeCircle(const ControlDef& def, QWidget* parent);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    const ShapeDef& look_;
 };
 
 }  // namespace velantra

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace velantra {
 
@@ -70,6 +71,14 @@ void ScrollBar::set_value(int value) {
     if (Change) Change();
 }
 
+int ScrollBar::span() const { return std::abs(bottom() - top()); }
+
+int ScrollBar::position() const { return std::abs(value_ - top()); }
+
+int ScrollBar::value_at(int position) const {
+    return bottom() > top() ? top() + position : top() - position;
+}
+
 void ScrollBar::act(ScrollAction action) {
     // Which way the values run from the top (left) end to the bottom (right) end.
     const int down = bottom() > top() ? 1 : -1;
@@ -92,6 +101,44 @@ void ScrollBar::act(ScrollAction action) {
         case ScrollAction::ToBottom:
             set_value(bottom());
             break;
+    }
+}
+
+void ScrollBar::key(ScrollKey key) {
+    switch (key) {
+        case ScrollKey::Up:
+        case ScrollKey::Left:
+            act(ScrollAction::LineUp);
+            break;
+        case ScrollKey::Down:
+        case ScrollKey::Right:
+            act(ScrollAction::LineDown);
+            break;
+        case ScrollKey::PageUp:
+            act(ScrollAction::PageUp);
+            break;
+        case ScrollKey::PageDown:
+            act(ScrollAction::PageDown);
+            break;
+        case ScrollKey::Home:
+            act(ScrollAction::ToTop);
+            break;
+        case ScrollKey::End:
+            act(ScrollAction::ToBottom);
+            break;
+    }
+}
+
+void ScrollBar::wheel(int delta, int lines) {
+    // A turn the other way starts afresh.
+    if ((delta > 0) != (wheel_rest_ > 0)) wheel_rest_ = 0;
+    const long long turned = wheel_rest_ + static_cast<long long>(delta) * std::max(lines, 0);
+    wheel_rest_ = static_cast<int>(turned % kWheelNotch);
+    // However far one event turns, one sweep over the whole range is the most it steps.
+    const long long sweep = span();
+    for (long long steps = std::clamp(turned / kWheelNotch, -sweep, sweep); steps != 0;) {
+        act(steps > 0 ? ScrollAction::LineUp : ScrollAction::LineDown);
+        steps += steps > 0 ? -1 : 1;
     }
 }
 

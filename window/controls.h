@@ -74,7 +74,14 @@ class TextBox : public Control {
     int caret_ = 0;
 };
 
+// An arrow or a trough click on a scroll bar; Up goes toward the top (left) end.
 enum class ScrollAction { LineUp, LineDown, PageUp, PageDown, ToTop, ToBottom };
+// The keys a focused scroll bar takes.
+enum class ScrollKey { Up, Down, Left, Right, PageUp, PageDown, Home, End };
+// A wheel notch as the platforms count its turn, and the lines it steps where the user's
+// system sets nothing else.
+inline constexpr int kWheelNotch = 120;
+inline constexpr int kWheelLines = 3;
 
 class ScrollBar : public Control {
   public:
@@ -85,15 +92,26 @@ class ScrollBar : public Control {
     int small() const { return def().scroll.small; }
     int large() const { return def().scroll.large; }
 
+    // Positions count from the top (left) end: 0 there, span() at the other end. The
+    // front-ends place the thumb by position and read a released thumb's position.
+    int span() const;
+    int position() const;
+    int value_at(int position) const;
+
     // Clamped to the range; a different value raises Change.
     void set_value(int value);
-    // An arrow, the trough, a key or a wheel step; Up goes toward the top (left) end.
     void act(ScrollAction action);
+    // Up and Left go toward the top (left) end on either kind of bar.
+    void key(ScrollKey key);
+    // A wheel's turn in 1/kWheelNotch notches, positive away from the user (toward the top
+    // end), of `lines` line steps a notch: each step is an arrow's, so they wrap one by one.
+    void wheel(int delta, int lines);
 
     std::function<void()> Change;
 
   private:
     int value_;
+    int wheel_rest_ = 0;  // the part of a notch turned so far
 };
 
 class Label : public Control {

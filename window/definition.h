@@ -23,6 +23,12 @@ struct ScrollDef {
     int value = 0;
 };
 
+// A shape's look: a circle filled in one colour inside a border of another.
+struct ShapeDef {
+    Colour fill = 0, border = 0;
+    int border_width = 0;  // pixels
+};
+
 struct ControlDef {
     const char* name;
     const char* text = "";     // UTF-8; "" for controls without a text
@@ -35,6 +41,7 @@ struct ControlDef {
     Align align = Align::Left;
     int width = 0, height = 0;  // fixed size in pixels (Shape1); 0: the layout pass sizes it
     ScrollDef scroll{};
+    ShapeDef shape{};
     bool has_back = false;
     bool read_only = false;
     bool border = false;

@@ -42,7 +42,11 @@ class Form1 : private Display {
     // A new one (another screen, a new zoom) redraws the picture at once, at the same size.
     void resolution_changed(double ratio);
     void typed(TextBox& box, const std::string& text, int caret);
+    // A scroll bar's arrow or trough, a key on it, a wheel turned over it (ScrollBar::wheel),
+    // its thumb released at the value under it (ScrollBar::value_at of its position).
     void scrolled(ScrollBar& bar, ScrollAction action);
+    void scroll_key(ScrollBar& bar, ScrollKey key);
+    void wheeled(ScrollBar& bar, int delta, int lines);
     void scrolled_to(ScrollBar& bar, int value);
     // Pixels within Picture1.
     void pointer_moved(int button, int shift, double px, double py);

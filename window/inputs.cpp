@@ -26,6 +26,10 @@ void Form1::typed(TextBox& box, const std::string& text, int caret) { box.edit(t
 
 void Form1::scrolled(ScrollBar& bar, ScrollAction action) { bar.act(action); }
 
+void Form1::scroll_key(ScrollBar& bar, ScrollKey key) { bar.key(key); }
+
+void Form1::wheeled(ScrollBar& bar, int delta, int lines) { bar.wheel(delta, lines); }
+
 void Form1::scrolled_to(ScrollBar& bar, int value) { bar.set_value(value); }
 
 // The upper index must stay below the lower one at the boundary; equality breaks it too.

@@ -306,6 +306,40 @@ void run_all(Printer& out, int random_scenes) {
                 w.form.scrolled(w.bar("VScroll1"), actions[(x + y + 100) % 6]);
             });
 
+    // Every kind of scroll action at both ends of each bar, and the wheel across VScroll2's
+    // wrap: arrows and trough, the keys, whole and partial notches, thumbs released in and
+    // beyond the range.
+    const ScrollKey keys[] = {ScrollKey::Up,    ScrollKey::Down,   ScrollKey::Left,
+                              ScrollKey::Right, ScrollKey::PageUp, ScrollKey::PageDown,
+                              ScrollKey::Home,  ScrollKey::End};
+    for (const char* name : {"HScroll1", "VScroll1", "VScroll2"})
+        for (const ScrollAction end : {ScrollAction::ToTop, ScrollAction::ToBottom})
+            scenes.scene(std::string("ends ") + name, [&](Window& w) {
+                ScrollBar& bar = w.bar(name);
+                for (const ScrollAction a : actions) {
+                    w.form.scrolled(bar, end);
+                    w.form.scrolled(bar, a);
+                }
+                for (const ScrollKey k : keys) {
+                    w.form.scrolled(bar, end);
+                    w.form.scroll_key(bar, k);
+                }
+                for (const int delta : {120, -120, 60, 60, -240, 40, -80, 360}) {
+                    w.form.scrolled(bar, end);
+                    w.form.wheeled(bar, delta, delta == 360 ? 1 : kWheelLines);
+                }
+                for (const int position : {-5, 0, 1, bar.span() - 1, bar.span(), bar.span() + 5})
+                    w.form.scrolled_to(bar, bar.value_at(position));
+            });
+    for (const int a : {178, 179, 180, -180, -179, -178})
+        scenes.scene("wheel across the wrap " + std::to_string(a), [&](Window& w) {
+            ScrollBar& bar = w.bar("VScroll2");
+            for (const int delta : {120, -120, -120, 120, 240}) {
+                w.form.scrolled_to(bar, a);
+                w.form.wheeled(bar, delta, kWheelLines);
+            }
+        });
+
     // Random scenes: typed texts into the four boxes, the start from the scroll bars, now
     // and then another window size or a huge start set as held.
     Random r{20260101};

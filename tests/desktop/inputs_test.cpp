@@ -112,6 +112,12 @@ void InputsTest::wheel_and_home_end_follow_the_hand() {
     QCOMPARE(f.VScroll2.value(), 179);
     QTest::keyClick(v2, Qt::Key_Up);
     QCOMPARE(f.VScroll2.value(), 180);
+    // Qt takes no step of its own: the notch's lines go one by one through the wrap.
+    wheel_up(v2);
+    QCOMPARE(f.VScroll2.value(), 180 + lines - 360);
+    QCOMPARE(v2->value(), 181 - f.VScroll2.value());
+    QTest::keyClick(v1, Qt::Key_Left);
+    QCOMPARE(f.VScroll1.value(), 60 - lines - 1);
     QTest::keyClick(v1, Qt::Key_Home);
     QCOMPARE(f.VScroll1.value(), -100);
     QTest::keyClick(h, Qt::Key_End);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "model/scene.h"
 #include "tests/support/checks.h"
 #include "tests/support/form_rig.h"
@@ -207,6 +209,33 @@ TEST(Inputs, AngleScrollBarGrowsUpwardAndWraps) {
     EXPECT_EQ(rig.form.VScroll1.value(), 100);
     rig.form.scrolled(rig.form.VScroll1, ScrollAction::LineUp);  // its upper arrow lowers Yo
     EXPECT_EQ(rig.form.simulation().scene.Yo, 0.99);
+}
+
+TEST(Inputs, WheelStepsLinesOneByOneAndKeysGoTheWayTheyPoint) {
+    FormRig rig;
+    ScrollBar& bar = rig.form.VScroll2;
+    // Positions count from the top end, which holds 181 on VScroll2.
+    EXPECT_EQ(bar.position(), 136);
+    EXPECT_EQ(bar.value_at(0), 181);
+    EXPECT_EQ(rig.form.VScroll1.value_at(160), 60);
+    bar.set_value(179);
+    const int before = rig.form.resize_passes();
+    rig.form.wheeled(bar, kWheelNotch, kWheelLines);  // 180, 181 → −179, −178
+    EXPECT_EQ(bar.value(), -178);
+    EXPECT_EQ(rig.form.resize_passes() - before, 3);
+    // Half a notch waits for its other half; a turn the other way drops it.
+    rig.form.wheeled(bar, 60, 1);
+    rig.form.wheeled(bar, -60, 1);
+    EXPECT_EQ(bar.value(), -178);
+    rig.form.wheeled(bar, -60, 1);
+    EXPECT_EQ(bar.value(), -179);
+    // However far one event turns, it sweeps the range once at most.
+    rig.form.wheeled(rig.form.HScroll1, std::numeric_limits<int>::max(), kWheelLines);
+    EXPECT_EQ(rig.form.HScroll1.value(), 0);
+    rig.form.scroll_key(rig.form.VScroll1, ScrollKey::Left);
+    EXPECT_EQ(rig.form.VScroll1.value(), 59);
+    rig.form.scroll_key(rig.form.HScroll1, ScrollKey::End);
+    EXPECT_EQ(rig.text("Text4"), " 6");
 }
 
 TEST(Inputs, PositionScrollBarsGoThroughTheirTexts) {
