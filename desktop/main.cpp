@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "desktop/picture_file.h"
 #include "desktop/program.h"
 #include "window/prepared_scene.h"
 
@@ -21,6 +23,12 @@ int main(int argc, char** argv) {
     if (line.version) {
         std::puts("Velantra " VELANTRA_VERSION);
         return 0;
+    }
+    if (!line.picture.empty()) {
+        // The picture needs fonts, not a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return velantra::write_picture(line) ? 0 : 1;
     }
     QApplication app(argc, argv);
     velantra::DesktopProgram program;
