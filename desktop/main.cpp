@@ -1,18 +1,38 @@
 #include <QApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <string>
+#include <vector>
 
-#include "desktop/form1_window.h"
-#include "platform/desktop/launcher.h"
-#include "platform/desktop/message_box.h"
-#include "platform/desktop/tone.h"
+#include "desktop/picture_file.h"
+#include "desktop/program.h"
+#include "window/prepared_scene.h"
 
 int main(int argc, char** argv) {
+    // Help, version and a bad option answer before any display is asked for.
+    const velantra::CommandLine line =
+        velantra::command_line(std::vector<std::string>(argv + 1, argv + argc));
+    if (!line.scene.problems.empty()) {
+        std::fprintf(stderr, "velantra: %s\n", line.scene.problems.front().c_str());
+        return 2;
+    }
+    if (line.help) {
+        std::fputs(velantra::command_line_help().c_str(), stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::puts("Velantra " VELANTRA_VERSION);
+        return 0;
+    }
+    if (!line.picture.empty()) {
+        // The picture needs fonts, not a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return velantra::write_picture(line) ? 0 : 1;
+    }
     QApplication app(argc, argv);
-    velantra::QtMessageBox box;
-    velantra::AlsaTone tone;
-    velantra::DesktopLauncher launcher;
-    velantra::Form1Window form1(box, tone, launcher);
-    // Every box names Form1 as its parent, so the window system keeps it over Form1.
-    box.set_parent(&form1);
-    form1.show();
+    velantra::DesktopProgram program;
+    program.form1.show();
+    velantra::prepare_scene(program.form1.form(), program.box, line.scene);
     return app.exec();
 }

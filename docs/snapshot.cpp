@@ -8,11 +8,8 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "desktop/form1_window.h"
 #include "desktop/picture_box.h"
-#include "platform/desktop/launcher.h"
-#include "platform/desktop/message_box.h"
-#include "platform/desktop/tone.h"
+#include "desktop/program.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -22,11 +19,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     // The start-up scene asks nothing and sounds nothing, so the real seams stay silent.
-    velantra::QtMessageBox box;
-    velantra::AlsaTone tone;
-    velantra::DesktopLauncher launcher;
-    velantra::Form1Window form1(box, tone, launcher);
-    box.set_parent(&form1);
+    velantra::DesktopProgram program;
+    auto& form1 = program.form1;
     form1.show();
     QElapsedTimer waited;
     waited.start();

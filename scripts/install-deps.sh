@@ -11,7 +11,7 @@ source "$(dirname "$0")/toolchain.sh"
 packages=()
 for group in "${@:-run}"; do
   case $group in
-    run) packages+=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libasound2-dev
+    run) packages+=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libasound2-dev
       fonts-liberation fonts-dejavu-core) ;;
     # locales: the format tests check the number texts under a decimal-comma locale.
     # dbus-daemon, at-spi2-core, python3-pyatspi: the end-to-end test finds the controls on the

@@ -12,6 +12,7 @@
 #include "web/canvas_surface.h"
 #include "web/page_view.h"
 #include "window/form1.h"
+#include "window/prepared_scene.h"
 
 namespace {
 
@@ -88,6 +89,19 @@ EMSCRIPTEN_KEEPALIVE void velantra_pointer(int button, int shift, double px, dou
 
 EMSCRIPTEN_KEEPALIVE void velantra_menu(const char* entry) {
     if (program != nullptr) program->form->menu_chosen(entry);
+}
+
+// The scene given in the page's address, after the "#".
+EMSCRIPTEN_KEEPALIVE void velantra_prepare(const char* fragment) {
+    if (program != nullptr)
+        prepare_scene(*program->form, program->box, scene_from_address(fragment));
+}
+
+// The scene on screen in the address's form; valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* velantra_address() {
+    static std::string address;
+    address = program == nullptr ? std::string() : scene_address(*program->form);
+    return address.c_str();
 }
 
 }  // extern "C"

@@ -21,6 +21,7 @@ Velantra.call = function (name, types, args) {
     return false;
   }
   const fail = (error) => this.fail(error);
+  done.then(() => this.address.follow(name), () => {});
   if (!this.suspended) {
     done.catch(fail);
     return true;
@@ -739,6 +740,24 @@ Velantra.openDocument = function (name) {
   window.open(block.url, '_blank');
 };
 
+// The scene in the page's address: put in once the window stands (the program reads it), and
+// then kept equal to the scene on screen in the current history entry, so that a copied address
+// shares what is shown. A page opened without one gets one only once the student changes something.
+Velantra.address = {
+  written: null,
+  prepare(hash) {
+    this.written = hash;
+    Velantra.call('velantra_prepare', ['string'], [hash.replace(/^#/, '')]);
+  },
+  follow(call) {
+    if (!Velantra.started || Velantra.suspended || call === 'velantra_pointer' ||
+      (call === 'velantra_resized' && !location.hash)) return;
+    const hash = `#${Module.ccall('velantra_address', 'string', [], [])}`;
+    if (hash !== location.hash) history.replaceState(history.state, '', hash);
+    this.written = hash;
+  },
+};
+
 // The page is Form1's window: the client area lies below the menu bar.
 Velantra.frame = () => ({ width: window.innerWidth, height: window.innerHeight });
 Velantra.z = 100;
@@ -809,6 +828,10 @@ Velantra.start = function () {
     [this.separator, window.devicePixelRatio || 1]);
   this.resized(first);
   document.getElementById('CmdOK').focus();
+  if (location.hash.length > 1) this.address.prepare(location.hash);
+  window.addEventListener('hashchange', () => {
+    if (location.hash !== this.address.written) this.address.prepare(location.hash);
+  });
   new ResizeObserver(() => this.resized(size())).observe(this.client);
   // A new ratio without a new size (another screen) still needs a sharper back buffer.
   const watchRatio = () => {

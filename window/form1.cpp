@@ -93,11 +93,15 @@ void Form1::resolution_changed(double ratio) {
 
 void Form1::Form_Resize() {
     ++resize_passes_;
+    shows_run_ = false;
     layout();
     sim_.draw_frame();
 }
 
-void Form1::CmdOK_Click() { sim_.raschet(); }
+void Form1::CmdOK_Click() {
+    sim_.raschet();
+    shows_run_ = true;
+}
 
 void Form1::beep(double d) { platform_.tone.play(880, beep_duration_ms(d)); }
 

@@ -64,6 +64,8 @@ class Form1 : private Display {
     float ScaleHeight() const;
     // Form_Resize passes run so far, nested ones included.
     int resize_passes() const { return resize_passes_; }
+    // The picture shows the ray of a run; the next redraw erases it.
+    bool shows_run() const { return shows_run_; }
 
     // Handlers and procedures.
     void Form_Load();
@@ -109,6 +111,7 @@ class Form1 : private Display {
     Simulation sim_;
     int client_width_ = 0, client_height_ = 0;
     int resize_passes_ = 0;
+    bool shows_run_ = false;
     // The layout pass's gaps, reset to 5 at the start of every pass.
     double gap_x = 5, gap_y = 5;
 

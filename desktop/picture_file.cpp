@@ -1,0 +1,200 @@
+#include "desktop/picture_file.h"
+
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "surface/painter_surface.h"
+#include "surface/forwarding_surface.h"
+#include "surface/painter_surface.h"
+#include "window/definition.h"
+#include "window/form1.h"
+
+namespace velantra {
+
+namespace {
+
+// No window: nothing is shown, and nothing of the window system is asked for.
+class NoView : public View {
+  public:
+    void changed(const Control&, Aspect) override {}
+    Frame frame() const override { return {}; }
+    void end_program() override {}
+};
+
+// The messages a scene can bring (the index rule, a run's information) are told on standard
+// error, and answered as their only button would be.
+class ErrorStreamBox : public MessageBox {
+  public:
+    Answer show(const std::string& text, const std::string& title, Buttons buttons) override {
+        std::fprintf(stderr, "velantra: %s: %s\n", title.c_str(), text.c_str());
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+    }
+};
+
+class Silent : public Tone, public Launcher, public AuthorsWindow {
+  public:
+    void play(int, std::int32_t) override {}
+    void open_document(const std::string&) override {}
+    bool program_exists(const std::string&) const override { return false; }
+    void start_detached(const std::string&, const std::vector<std::string>&) override {}
+    bool exists() const override { return false; }
+    void create() override {}
+    void set_label1(const std::string&) override {}
+    bool visible() const override { return false; }
+    void show() override {}
+    Frame frame() const override { return {}; }
+    void move(int, int) override {}
+    void raise() override {}
+    void close() override {}
+};
+
+// Takes every call and keeps nothing.
+class NoSurface : public Surface {
+  public:
+    void Scale(float, float, float, float) override {}
+    void Cls() override {}
+    void Line(float, float, float, float, Colour) override {}
+    void Box(float, float, float, float, Colour) override {}
+    void PSet(float, float) override {}
+    void Circle(float, float, float, Colour) override {}
+    int DrawWidth() const override { return width_; }
+    void setDrawWidth(int pixels) override { width_ = pixels; }
+    void setCurrentX(float) override {}
+    void setCurrentY(float) override {}
+    void Print(const std::string&) override {}
+
+  private:
+    int width_ = 1;
+};
+
+// Form1 with no window around it, laid out so that Picture1 is `width` pixels wide.
+struct WindowlessForm1 {
+    explicit WindowlessForm1(Surface& picture)
+        : form(picture, view, Platform{box, silent, silent, silent}) {}
+    NoView view;
+    ErrorStreamBox box;
+    Silent silent;
+    Form1 form;
+};
+
+// Hands the drawing on only once armed: the passes that set the scene up are drawn over by
+// the last one, so only what the picture finally shows reaches the file. The pen, the scale
+// and the current position always follow, so the armed calls find them as the window does.
+class ArmedSurface : public ForwardingSurface {
+  public:
+    using ForwardingSurface::ForwardingSurface;
+    bool armed = false;
+    void Cls() override {
+        if (armed) ForwardingSurface::Cls();
+    }
+    void Line(float x1, float y1, float x2, float y2, Colour colour) override {
+        if (armed) ForwardingSurface::Line(x1, y1, x2, y2, colour);
+    }
+    void Box(float x1, float y1, float x2, float y2, Colour colour) override {
+        if (armed) ForwardingSurface::Box(x1, y1, x2, y2, colour);
+    }
+    void PSet(float x, float y) override {
+        if (armed) {
+            ForwardingSurface::PSet(x, y);
+        } else {
+            setCurrentX(x);
+            setCurrentY(y);
+        }
+    }
+    void Circle(float x, float y, float radius, Colour colour) override {
+        if (armed) ForwardingSurface::Circle(x, y, radius, colour);
+    }
+    void Print(const std::string& text) override {
+        if (armed) ForwardingSurface::Print(text);
+    }
+};
+
+const ControlDef& picture_def() {
+    for (const ControlDef& d : kForm1Controls)
+        if (d.kind == ControlKind::Picture) return d;
+    std::abort();
+}
+
+// The picture drawn into a painter over the whole `size`.
+void paint(QPainter& painter, const CommandLine& line, PictureSize size) {
+    const ControlDef& d = picture_def();
+    PainterSurface surface(painter, QRectF(0, 0, size.width, size.height));
+    // A file names the face the font resolved to here, which its reader may have too.
+    QFont font = font_of(d.font);
+    font.setFamily(QFontInfo(font).family());
+    surface.setFont(font);
+    surface.setBackColor(d.back);
+    surface.setForeColor(d.fore_colour);
+    draw_picture(line, size, surface);
+}
+
+}  // namespace
+
+PictureSize default_picture_size() {
+    NoSurface none;
+    WindowlessForm1 w(none);
+    w.form.client_resized(kForm1.client_width, kForm1.client_height);
+    return {w.form.Picture1.pixels().width, w.form.Picture1.pixels().height};
+}
+
+void draw_picture(const CommandLine& line, PictureSize size, Surface& out) {
+    ArmedSurface armed(out);
+    WindowlessForm1 w(armed);
+    // The column and the bars beside the picture keep their widths at any window width.
+    w.form.client_resized(kForm1.client_width, kForm1.client_height);
+    const int beside = kForm1.client_width - w.form.Picture1.pixels().width;
+    w.form.client_resized(size.width + beside, kForm1.client_height);
+    PreparedScene scene = line.scene;
+    const bool run = scene.run;
+    scene.run = false;
+    prepare_scene(w.form, w.box, scene);
+    armed.armed = true;
+    w.form.Form_Resize();
+    if (run) w.form.CmdOK_Click();
+}
+
+bool write_picture(const CommandLine& line) {
+    PictureSize size{line.width, line.height};
+    if (size.width == 0) size = default_picture_size();
+    const QString file = QString::fromLocal8Bit(line.picture.c_str());
+    const QString type = QFileInfo(file).suffix().toLower();
+    if (type == QLatin1String("svg")) {
+        QSvgGenerator svg;
+        svg.setFileName(file);
+        svg.setSize(QSize(size.width, size.height));
+        svg.setViewBox(QRect(0, 0, size.width, size.height));
+        svg.setResolution(96);  // a picture pixel is a CSS pixel
+        svg.setTitle(QStringLiteral("Velantra"));
+        QPainter painter;
+        if (!painter.begin(&svg)) {
+            std::fprintf(stderr, "velantra: не удалось записать %s\n", line.picture.c_str());
+            return false;
+        }
+        paint(painter, line, size);
+        return painter.end();
+    }
+    if (type != QLatin1String("png")) {
+        std::fprintf(stderr, "velantra: %s: рисунок пишется в файл .svg или .png\n",
+                     line.picture.c_str());
+        return false;
+    }
+    QImage image(size.width, size.height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        paint(painter, line, size);
+    }
+    if (!image.save(file, "PNG")) {
+        std::fprintf(stderr, "velantra: не удалось записать %s\n", line.picture.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace velantra

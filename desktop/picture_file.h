@@ -1,0 +1,25 @@
+#pragma once
+// The picture of a prepared scene for a worksheet or a slide, drawn by the window's own logic
+// without a window: SVG (vectors, the labels as text) or PNG.
+
+#include <string>
+
+#include "surface/surface.h"
+#include "window/prepared_scene.h"
+
+namespace velantra {
+
+// The picture's size as the window defines it (Picture1 in the window at its defined size).
+struct PictureSize {
+    int width = 0, height = 0;
+};
+PictureSize default_picture_size();
+
+// What Picture1 shows once the scene is set and, with --run, run: the calls of the last redraw
+// and of the run, drawn into `out`, which is `size` pixels large. Messages go to standard error.
+void draw_picture(const CommandLine& line, PictureSize size, Surface& out);
+
+// Writes line.picture; false, with the reason on standard error, when it cannot.
+bool write_picture(const CommandLine& line);
+
+}  // namespace velantra
