@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "surface/painter_surface.h"
 #include "surface/forwarding_surface.h"
 #include "surface/painter_surface.h"
 #include "window/definition.h"
@@ -55,8 +54,10 @@ class Silent : public Tone, public Launcher, public AuthorsWindow {
 };
 
 // Takes every call and keeps nothing.
-class NoSurface : public Surface {
+class NoSurface : public PictureSurface {
   public:
+    void resize(int, int, double) override {}
+    void set_look(Colour, Colour, const FontDef&) override {}
     void Scale(float, float, float, float) override {}
     void Cls() override {}
     void Line(float, float, float, float, Colour) override {}
@@ -75,7 +76,7 @@ class NoSurface : public Surface {
 
 // Form1 with no window around it, laid out so that Picture1 is `width` pixels wide.
 struct WindowlessForm1 {
-    explicit WindowlessForm1(Surface& picture)
+    explicit WindowlessForm1(PictureSurface& picture)
         : form(picture, view, Platform{box, silent, silent, silent}) {}
     NoView view;
     ErrorStreamBox box;
@@ -83,54 +84,70 @@ struct WindowlessForm1 {
     Form1 form;
 };
 
-// Hands the drawing on only once armed: the passes that set the scene up are drawn over by
-// the last one, so only what the picture finally shows reaches the file. The pen, the scale
-// and the current position always follow, so the armed calls find them as the window does.
-class ArmedSurface : public ForwardingSurface {
+// Picture1's buffer for a file: the file keeps its size whatever the layout asks, and the
+// drawing is handed on only once armed, since the passes that set the scene up are drawn over
+// by the last one and only what the picture finally shows belongs in the file. The pen, the
+// scale and the current position always follow, so the armed calls find them as the window does.
+class ArmedSurface : public PictureSurface {
   public:
-    using ForwardingSurface::ForwardingSurface;
+    explicit ArmedSurface(PictureSurface& out) : out_(out) {}
     bool armed = false;
+
+    void resize(int, int, double) override {}
+    void set_look(Colour back, Colour fore, const FontDef& font) override {
+        out_.set_look(back, fore, font);
+    }
+    void Scale(float x1, float y1, float x2, float y2) override { out_.Scale(x1, y1, x2, y2); }
     void Cls() override {
-        if (armed) ForwardingSurface::Cls();
+        if (armed) out_.Cls();
     }
     void Line(float x1, float y1, float x2, float y2, Colour colour) override {
-        if (armed) ForwardingSurface::Line(x1, y1, x2, y2, colour);
+        if (armed) out_.Line(x1, y1, x2, y2, colour);
     }
     void Box(float x1, float y1, float x2, float y2, Colour colour) override {
-        if (armed) ForwardingSurface::Box(x1, y1, x2, y2, colour);
+        if (armed) out_.Box(x1, y1, x2, y2, colour);
     }
     void PSet(float x, float y) override {
         if (armed) {
-            ForwardingSurface::PSet(x, y);
+            out_.PSet(x, y);
         } else {
-            setCurrentX(x);
-            setCurrentY(y);
+            out_.setCurrentX(x);
+            out_.setCurrentY(y);
         }
     }
     void Circle(float x, float y, float radius, Colour colour) override {
-        if (armed) ForwardingSurface::Circle(x, y, radius, colour);
+        if (armed) out_.Circle(x, y, radius, colour);
     }
+    int DrawWidth() const override { return out_.DrawWidth(); }
+    void setDrawWidth(int pixels) override { out_.setDrawWidth(pixels); }
+    void setCurrentX(float x) override { out_.setCurrentX(x); }
+    void setCurrentY(float y) override { out_.setCurrentY(y); }
     void Print(const std::string& text) override {
-        if (armed) ForwardingSurface::Print(text);
+        if (armed) out_.Print(text);
+    }
+
+  private:
+    PictureSurface& out_;
+};
+
+// A painter over a file's page, looking as Picture1 does.
+class FileSurface : public PainterSurface, public PictureSurface {
+  public:
+    FileSurface(QPainter& painter, PictureSize size)
+        : PainterSurface(painter, QRectF(0, 0, size.width, size.height)) {}
+    void resize(int, int, double) override {}
+    void set_look(Colour back, Colour fore, const FontDef& font) override {
+        set_colours(back, fore);
+        // A file names the face the font resolved to here, which its reader may have too.
+        QFont qfont = font_of(font);
+        qfont.setFamily(QFontInfo(qfont).family());
+        setFont(qfont);
     }
 };
 
-const ControlDef& picture_def() {
-    for (const ControlDef& d : kForm1Controls)
-        if (d.kind == ControlKind::Picture) return d;
-    std::abort();
-}
-
 // The picture drawn into a painter over the whole `size`.
 void paint(QPainter& painter, const CommandLine& line, PictureSize size) {
-    const ControlDef& d = picture_def();
-    PainterSurface surface(painter, QRectF(0, 0, size.width, size.height));
-    // A file names the face the font resolved to here, which its reader may have too.
-    QFont font = font_of(d.font);
-    font.setFamily(QFontInfo(font).family());
-    surface.setFont(font);
-    surface.setBackColor(d.back);
-    surface.setForeColor(d.fore_colour);
+    FileSurface surface(painter, size);
     draw_picture(line, size, surface);
 }
 
@@ -143,7 +160,7 @@ PictureSize default_picture_size() {
     return {w.form.Picture1.pixels().width, w.form.Picture1.pixels().height};
 }
 
-void draw_picture(const CommandLine& line, PictureSize size, Surface& out) {
+void draw_picture(const CommandLine& line, PictureSize size, PictureSurface& out) {
     ArmedSurface armed(out);
     WindowlessForm1 w(armed);
     // The column and the bars beside the picture keep their widths at any window width.

@@ -17,7 +17,7 @@ PictureSize default_picture_size();
 
 // What Picture1 shows once the scene is set and, with --run, run: the calls of the last redraw
 // and of the run, drawn into `out`, which is `size` pixels large. Messages go to standard error.
-void draw_picture(const CommandLine& line, PictureSize size, Surface& out);
+void draw_picture(const CommandLine& line, PictureSize size, PictureSurface& out);
 
 // Writes line.picture; false, with the reason on standard error, when it cannot.
 bool write_picture(const CommandLine& line);
