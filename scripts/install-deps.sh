@@ -4,7 +4,7 @@
 #   test     the tests, benchmarks and checks of `make test`
 #   package  building and checking the Debian package (`make package`)
 #   release  making clean roots of a release (`make check-release`)
-#   web      the browser edition and its Chromium tests (`make web`, `make test`)
+#   web      the browser edition and its tests in three engines (`make web`, `make test`)
 # As root it installs what is missing; otherwise it prints the one command to run and stops.
 set -euo pipefail
 source "$(dirname "$0")/toolchain.sh"
@@ -26,8 +26,11 @@ for group in "${@:-run}"; do
     release) packages+=(git debootstrap) ;;
     # fonttools, python3-brotli: the page's fonts are cut to the scripts it writes, as WOFF2.
     # A Node.js from outside Debian brings its own npm, which Debian's npm would conflict with.
+    # firefox-esr, webkit2gtk-driver with libwebkit2gtk-4.1-0 (its MiniBrowser), xvfb (the
+    # MiniBrowser has no headless mode), locales (the MiniBrowser's language is the C locale's,
+    # compiled by localedef where the system has none): the other two engines of the tests.
     web) packages+=(emscripten nodejs chromium fonttools python3-brotli fonts-liberation
-      fonts-dejavu-core)
+      fonts-dejavu-core firefox-esr webkit2gtk-driver libwebkit2gtk-4.1-0 xvfb locales)
       command -v npm >/dev/null || packages+=(npm) ;;
     *) echo "install-deps.sh: unknown group $group (run, test, package, release, web)" >&2; exit 2 ;;
   esac

@@ -17,7 +17,7 @@ class FirefoxPage extends Page {
 
   async key(keys) {
     const { modifiers, key } = chord(keys);
-    const k = modifiers.length && key.length === 1 ? key.toLowerCase() : key;
+    const k = key === 'Space' ? ' ' : modifiers.length && key.length === 1 ? key.toLowerCase() : key;
     for (const m of modifiers) await this.page.keyboard.down(m);
     await this.page.keyboard.press(k);
     for (const m of modifiers.reverse()) await this.page.keyboard.up(m);

@@ -14,7 +14,8 @@ const { Builder, Key, Origin } = require('selenium-webdriver');
 const { Pointer } = require('selenium-webdriver/lib/input');
 const { Page, chord, until, russianCode } = require('./common');
 
-const binary = process.env.MINIBROWSER || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
+const binary = process.env.MINIBROWSER ||
+  ['webkit2gtk-4.1', 'webkitgtk-6.0'].map((d) => `/usr/lib/x86_64-linux-gnu/${d}/MiniBrowser`).find(fs.existsSync);
 const keys = {
   Enter: Key.ENTER, Tab: Key.TAB, End: Key.END, Home: Key.HOME, Escape: Key.ESCAPE,
   Backspace: Key.BACK_SPACE, Delete: Key.DELETE, Space: ' ', ArrowDown: Key.ARROW_DOWN,
@@ -95,17 +96,17 @@ class WebKitPage extends Page {
     return url;
   }
 
+  // WebKitWebDriver lets a page go without its question (neither closing the window nor a
+  // navigation shows one), so the page is asked as the browser asks it: a cancelable
+  // beforeunload, whose cancelling is the question.
   async leave(answer) {
-    const d = this.driver;
-    await d.close();
-    let asked = null;
-    try {
-      await until(async () => { try { await d.switchTo().alert(); return true; } catch { return false; } }, 'a question', 3000);
-      asked = 'beforeunload';
-      const alert = await d.switchTo().alert();
-      await (answer ? alert.accept() : alert.dismiss());
-    } catch { /* it closed without asking */ }
-    return asked;
+    const asked = await this.evaluate(() => {
+      const e = new Event('beforeunload', { cancelable: true });
+      window.dispatchEvent(e);
+      return e.defaultPrevented;
+    });
+    if (answer) await this.driver.quit();
+    return asked ? 'beforeunload' : null;
   }
 
   frame(selector) { return new WebKitPage(this.driver, selector); }
