@@ -1,12 +1,14 @@
 // The picture as shown on screen: what a run has drawn is there before its message box
 // opens, and at any device pixel ratio (QT_SCALE_FACTOR) lines stay sharp in device
-// pixels while the marker and the pointer readout keep their user units.
+// pixels while the marker and the pointer readout keep their user units; on another
+// screen (two_screens.json) the picture is drawn anew at its ratio.
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWindow>
 
 #include "tests/desktop/window_rig.h"
 
@@ -58,6 +60,7 @@ class PictureTest : public QObject {
     void the_ray_is_on_screen_before_the_message();
     void a_grid_line_is_sharp_at_the_screen_ratio();
     void marker_and_readout_keep_user_units();
+    void another_screen_redraws_at_its_ratio();
 };
 
 void PictureTest::the_ray_is_on_screen_before_the_message() {
@@ -149,6 +152,21 @@ void PictureTest::marker_and_readout_keep_user_units() {
     QApplication::sendEvent(picture, &move);
     QCOMPARE(rig.find<QLabel>("Label12")->text(), QStringLiteral("X=1.500 м"));
     QCOMPARE(rig.find<QLabel>("Label15")->text(), QStringLiteral("Y=-0.700 м"));
+}
+
+void PictureTest::another_screen_redraws_at_its_ratio() {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2) QSKIP("one screen");
+    Rig rig;
+    const QSize size = rig.form->picture().size();
+    QScreen* other = screens.at(rig.form->screen() == screens.at(0) ? 1 : 0);
+    QVERIFY(other->devicePixelRatio() != rig.form->picture().ratio());
+    rig.form->windowHandle()->setScreen(other);
+    QCOMPARE(rig.form->picture().ratio(), other->devicePixelRatio());
+    QCOMPARE(rig.form->picture().size(), size);
+    const QImage& buffer = rig.form->picture().image();
+    const QPointF axis = rig.form->picture().to_pixel(3, 0) * other->devicePixelRatio();
+    QCOMPARE(buffer.pixel(axis.toPoint()) & 0xFFFFFFu, 0u);
 }
 
 QTEST_MAIN(PictureTest)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "tests/support/form_rig.h"
 #include "tests/support/rig.h"
 
@@ -57,6 +59,29 @@ TEST(Layout, PixelsAtCreation) {
     EXPECT_EQ(pixels("HScroll1"), (std::vector<int>{5, 257, 698, 13}));
     EXPECT_EQ(pixels("CmdOK"), (std::vector<int>{643, 275, 60, 26}));
     EXPECT_EQ(pixels("Label14"), (std::vector<int>{720, 283, 140, 26}));
+    // One back buffer of the picture's size over the nested creation passes.
+    EXPECT_EQ(rig.surface.resizes, 1);
+    EXPECT_EQ(std::vector<int>({rig.surface.width_px, rig.surface.height_px}),
+              (std::vector<int>{698, 247}));
+}
+
+TEST(Layout, NewResolutionRedrawsThePictureAtItsSize) {
+    FormRig rig;
+    rig.form.CmdOK_Click();
+    const int passes = rig.form.resize_passes();
+    rig.form.resolution_changed(1);
+    EXPECT_EQ(rig.form.resize_passes(), passes);
+    rig.surface.calls.clear();
+    rig.form.resolution_changed(1.5);
+    EXPECT_EQ(rig.form.resize_passes(), passes + 1);
+    EXPECT_EQ(rig.surface.resizes, 2);
+    EXPECT_EQ(rig.surface.ratio, 1.5);
+    EXPECT_EQ(rig.surface.width_px, 698);
+    EXPECT_EQ(rig.surface.of(DrawCall::Kind::Cls).size(), 1u);
+    EXPECT_FALSE(rig.surface.of(DrawCall::Kind::Line).empty());
+    // A ratio no screen has is 1.
+    rig.form.resolution_changed(std::nan(""));
+    EXPECT_EQ(rig.surface.ratio, 1.0);
 }
 
 TEST(Layout, WideningMovesTheRightColumnHeightOnlyTheBottomRow) {
