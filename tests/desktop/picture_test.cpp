@@ -1,7 +1,6 @@
-// The picture as shown on screen: what a run has drawn is there before its message box
-// opens, and at any device pixel ratio (QT_SCALE_FACTOR) lines stay sharp in device
-// pixels while the marker and the pointer readout keep their user units; on another
-// screen (two_screens.json) the picture is drawn anew at its ratio.
+// The picture as shown on screen: what a run has drawn is there before its message box opens;
+// at any device pixel ratio (QT_SCALE_FACTOR) lines stay sharp while the marker and pointer
+// readout keep their user units; on a second screen (two_screens.json) it is drawn anew.
 
 #include <QLabel>
 #include <QMouseEvent>

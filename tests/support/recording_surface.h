@@ -1,7 +1,6 @@
 #pragma once
 // A surface that draws nothing and records every call, with the pen width and the
-// current position in force at that moment, so tests can assert on what was drawn; of its
-// back buffer it keeps how often it was made, and at what size and ratio.
+// current position in force at that moment, and its back buffer's making, for assertions.
 
 #include <vector>
 
