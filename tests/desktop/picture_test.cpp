@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QWindow>
 
 #include "tests/desktop/window_rig.h"
 
