@@ -48,10 +48,14 @@ class PainterSurface : public ScreenedSurface {
     virtual void drawn(const QRectF& /*changed*/) {}
 
   private:
-    void clear(Colour colour) override;
+    // Boxes, and one-pixel lines along an axis and dots, fill whole device pixels; other
+    // lines and dots are drawn without antialiasing.
     void fill(double left, double top, double right, double bottom, Colour colour) override;
     void line(DevicePoint a, DevicePoint b, Colour colour) override;
     void dot(DevicePoint centre, Colour colour) override;
+    // The area exactly, as the clip has it.
+    void clear(Colour colour) override;
+    // Antialiased; text at the font's ascent below the corner.
     void circle(DevicePoint centre, double radius, Colour colour) override;
     void text(DevicePoint corner, const std::string& utf8, Colour colour) override;
 

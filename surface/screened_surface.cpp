@@ -31,6 +31,10 @@ void ScreenedSurface::Scale(float x1, float y1, float x2, float y2) { map_.scale
 
 void ScreenedSurface::Cls() { clear(back_); }
 
+void ScreenedSurface::clear(Colour colour) {
+    fill(map_.left(), map_.top(), map_.right(), map_.bottom(), colour);
+}
+
 void ScreenedSurface::Line(float x1, float y1, float x2, float y2, Colour colour) {
     DevicePoint a = map_.to_device(x1, y1), b = map_.to_device(x2, y2);
     const double m = (width_ + 2.0) * pixel_;

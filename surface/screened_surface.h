@@ -41,8 +41,8 @@ class ScreenedSurface : public virtual Surface {
     Colour back_colour() const { return back_; }
 
     // The primitives, in device units, each given only what it can draw.
-    // The whole area.
-    virtual void clear(Colour colour) = 0;
+    // The whole area; filled as a box unless the device clears it its own way.
+    virtual void clear(Colour colour);
     // A box clamped to a pixel beyond the area; the device covers it with whole pixels.
     virtual void fill(double left, double top, double right, double bottom, Colour colour) = 0;
     // A segment clipped to the pen's reach beyond the area, at the pen width, round caps.

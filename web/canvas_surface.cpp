@@ -52,10 +52,6 @@ void CanvasSurface::set_look(Colour back, Colour fore, const FontDef& font) {
     velantra_picture_font(css_font(font).c_str());
 }
 
-void CanvasSurface::clear(Colour colour) {
-    velantra_picture_fill(0, 0, area().width(), area().height(), js_colour(colour));
-}
-
 void CanvasSurface::fill(double left, double top, double right, double bottom, Colour colour) {
     // Whole pixels covering the box, as the desktop fills it.
     const double l = std::floor(left), t = std::floor(top);

@@ -21,7 +21,8 @@ class CanvasSurface : public ScreenedSurface, public PictureSurface {
     void set_look(Colour back, Colour fore, const FontDef& font) override;
 
   private:
-    void clear(Colour colour) override;
+    // Each a call of the page's picture, which rasterises it; whole picture pixels covering
+    // a box.
     void fill(double left, double top, double right, double bottom, Colour colour) override;
     void line(DevicePoint a, DevicePoint b, Colour colour) override;
     void dot(DevicePoint centre, Colour colour) override;

@@ -1,6 +1,6 @@
-// The picture as shown on screen: what a run has drawn is there before its message box
-// opens, and at any device pixel ratio (QT_SCALE_FACTOR) lines stay sharp in device
-// pixels while the marker and the pointer readout keep their user units.
+// The picture as shown on screen: what a run has drawn is there before its message box opens;
+// at any device pixel ratio (QT_SCALE_FACTOR) lines stay sharp while the marker and pointer
+// readout keep their user units; on a second screen (two_screens.json) it is drawn anew.
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -58,6 +58,7 @@ class PictureTest : public QObject {
     void the_ray_is_on_screen_before_the_message();
     void a_grid_line_is_sharp_at_the_screen_ratio();
     void marker_and_readout_keep_user_units();
+    void another_screen_redraws_at_its_ratio();
 };
 
 void PictureTest::the_ray_is_on_screen_before_the_message() {
@@ -149,6 +150,15 @@ void PictureTest::marker_and_readout_keep_user_units() {
     QApplication::sendEvent(picture, &move);
     QCOMPARE(rig.find<QLabel>("Label12")->text(), QStringLiteral("X=1.500 м"));
     QCOMPARE(rig.find<QLabel>("Label15")->text(), QStringLiteral("Y=-0.700 м"));
+}
+
+void PictureTest::another_screen_redraws_at_its_ratio() {
+    if (QGuiApplication::screens().size() < 2) QSKIP("one screen");
+    Rig rig;
+    rig.form->windowHandle()->setScreen(QGuiApplication::screens().at(1));
+    QCOMPARE(rig.form->picture().ratio(), 1.5);
+    const QPointF axis = rig.form->picture().to_pixel(3, 0) * 1.5;
+    QCOMPARE(rig.form->picture().image().pixel(axis.toPoint()) & 0xFFFFFFu, 0u);
 }
 
 QTEST_MAIN(PictureTest)

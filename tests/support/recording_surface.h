@@ -1,7 +1,6 @@
 #pragma once
 // A surface that draws nothing and records every call, with the pen width and the
-// current position in force at that moment, so tests can assert on what was drawn; of its
-// back buffer it keeps how often it was made, and at what size and ratio.
+// current position in force at that moment, and its back buffer's making, for assertions.
 
 #include <vector>
 
@@ -24,15 +23,12 @@ class RecordingSurface : public PictureSurface {
   public:
     using Kind = DrawCall::Kind;
     std::vector<DrawCall> calls;
-    int resizes = 0, width_px = 0, height_px = 0;
-    double ratio = 0;
+    struct Buffer {
+        int made = 0, width = 0, height = 0;
+        double ratio = 0;
+    } buffer;
 
-    void resize(int w, int h, double r) override {
-        ++resizes;
-        width_px = w;
-        height_px = h;
-        ratio = r;
-    }
+    void resize(int w, int h, double r) override { buffer = {buffer.made + 1, w, h, r}; }
     void set_look(Colour, Colour, const FontDef&) override {}
 
     void Scale(float x1, float y1, float x2, float y2) override {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 #include "tests/support/form_rig.h"
 #include "tests/support/rig.h"
 
@@ -57,6 +60,23 @@ TEST(Layout, PixelsAtCreation) {
     EXPECT_EQ(pixels("HScroll1"), (std::vector<int>{5, 257, 698, 13}));
     EXPECT_EQ(pixels("CmdOK"), (std::vector<int>{643, 275, 60, 26}));
     EXPECT_EQ(pixels("Label14"), (std::vector<int>{720, 283, 140, 26}));
+    // One back buffer of the picture's size over the nested creation passes.
+    const auto& b = rig.surface.buffer;
+    EXPECT_EQ(std::tuple(b.made, b.width, b.height), std::tuple(1, 698, 247));
+}
+
+TEST(Layout, NewResolutionRedrawsThePictureAtItsSize) {
+    FormRig rig;
+    const int passes = rig.form.resize_passes();
+    rig.surface.calls.clear();
+    rig.form.resolution_changed(1);
+    rig.form.resolution_changed(1.5);
+    EXPECT_EQ(rig.form.resize_passes(), passes + 1);
+    const auto& b = rig.surface.buffer;
+    EXPECT_EQ(std::tuple(b.made, b.width, b.ratio), std::tuple(2, 698, 1.5));
+    EXPECT_EQ(rig.surface.of(DrawCall::Kind::Cls).size(), 1u);
+    rig.form.resolution_changed(std::nan(""));
+    EXPECT_EQ(b.ratio, 1.0);
 }
 
 TEST(Layout, WideningMovesTheRightColumnHeightOnlyTheBottomRow) {
