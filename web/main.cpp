@@ -65,16 +65,31 @@ EMSCRIPTEN_KEEPALIVE void velantra_typed(const char* name, const char* text, int
     if (auto* box = control<TextBox>(name)) program->form->typed(*box, text, caret);
 }
 
-// 0 line up, 1 line down, 2 page up, 3 page down, 4 to the top end, 5 to the bottom end.
+// An arrow or the trough: a ScrollAction, by the codes the page was given.
 EMSCRIPTEN_KEEPALIVE void velantra_scrolled(const char* name, int action) {
-    if (action < 0 || action > 5) return;
+    const int last = static_cast<int>(ScrollAction::ToBottom);
+    if (action < 0 || action > last) return;
     if (auto* bar = control<ScrollBar>(name))
         program->form->scrolled(*bar, static_cast<ScrollAction>(action));
 }
 
-// The thumb released at the value under it.
-EMSCRIPTEN_KEEPALIVE void velantra_scrolled_to(const char* name, int value) {
-    if (auto* bar = control<ScrollBar>(name)) program->form->scrolled_to(*bar, value);
+// A key on the focused bar: a ScrollKey.
+EMSCRIPTEN_KEEPALIVE void velantra_scroll_key(const char* name, int key) {
+    if (key < 0 || key > static_cast<int>(ScrollKey::End)) return;
+    if (auto* bar = control<ScrollBar>(name))
+        program->form->scroll_key(*bar, static_cast<ScrollKey>(key));
+}
+
+// The wheel's turn in 1/kWheelNotch notches, away from the user positive; the page has no
+// setting of its own for the lines a notch steps.
+EMSCRIPTEN_KEEPALIVE void velantra_wheeled(const char* name, int delta) {
+    if (auto* bar = control<ScrollBar>(name)) program->form->wheeled(*bar, delta, kWheelLines);
+}
+
+// The thumb released at a position from the bar's top (left) end.
+EMSCRIPTEN_KEEPALIVE void velantra_thumb_released(const char* name, int position) {
+    if (auto* bar = control<ScrollBar>(name))
+        program->form->scrolled_to(*bar, bar->value_at(position));
 }
 
 EMSCRIPTEN_KEEPALIVE void velantra_clicked() {

@@ -142,6 +142,9 @@ Velantra.make = function (d) {
     }
     case 'shape':
       e = document.createElement('div');
+      e.style.borderWidth = `${d.shape.borderWidth}px`;
+      e.style.borderColor = this.css(d.shape.border);
+      e.style.backgroundColor = this.css(d.shape.fill);
       this.elements.get('Picture1').frame.append(e);
       break;
     case 'text':
@@ -253,9 +256,12 @@ Velantra.place = function (name, left, top, width, height) {
   if (item.bar) this.drawBar(item);
 };
 
+// The program's codes of the scroll actions and keys and its wheel notch (velantra_start).
+Velantra.scrollCodes = null;
+
 // A scroll bar as the desktop's: arrow buttons, a trough and a thumb whose drag reports only
-// on release; keys and the wheel step it. The actions go to the program, which moves it.
-const LINE_UP = 0, LINE_DOWN = 1, PAGE_UP = 2, PAGE_DOWN = 3, TO_TOP = 4, TO_BOTTOM = 5;
+// on release; keys and the wheel step it. Each action goes to the program as what it is, and
+// the program moves the bar: the page only turns pixels into the bar's positions.
 Velantra.scrollBar = function (d) {
   const e = document.createElement('div');
   const vertical = d.kind === 'vscroll';
@@ -271,8 +277,10 @@ Velantra.scrollBar = function (d) {
   thumb.className = 'thumb';
   trough.append(thumb);
   e.append(up, trough, down);
-  const bar = { d, vertical, value: d.value, up, down, trough, thumb, dragging: null };
+  const bar = { d, vertical, value: d.value, position: d.position, up, down, trough, thumb,
+    dragging: null };
   e.velantraBar = bar;
+  const codes = this.scrollCodes;
 
   const act = (action) => this.call('velantra_scrolled', ['string', 'number'], [d.name, action]);
   // Held arrows and trough repeat, after a pause, as the desktop's do.
@@ -288,10 +296,10 @@ Velantra.scrollBar = function (d) {
     return vertical ? event.clientY - r.top : event.clientX - r.left;
   };
   up.addEventListener('pointerdown', (event) => {
-    event.preventDefault(); e.focus(); up.setPointerCapture(event.pointerId); hold(() => act(LINE_UP));
+    event.preventDefault(); e.focus(); up.setPointerCapture(event.pointerId); hold(() => act(codes.lineUp));
   });
   down.addEventListener('pointerdown', (event) => {
-    event.preventDefault(); e.focus(); down.setPointerCapture(event.pointerId); hold(() => act(LINE_DOWN));
+    event.preventDefault(); e.focus(); down.setPointerCapture(event.pointerId); hold(() => act(codes.lineDown));
   });
   trough.addEventListener('pointerdown', (event) => {
     if (event.target === thumb) return;
@@ -302,8 +310,8 @@ Velantra.scrollBar = function (d) {
     trough.onpointermove = (move) => { at = along(move); };
     // The trough pages until the thumb reaches the pointer.
     hold(() => {
-      if (at < bar.thumbStart) return act(PAGE_UP);
-      if (at >= bar.thumbStart + bar.thumbLength) return act(PAGE_DOWN);
+      if (at < bar.thumbStart) return act(codes.pageUp);
+      if (at >= bar.thumbStart + bar.thumbLength) return act(codes.pageDown);
       return false;
     });
   });
@@ -327,8 +335,8 @@ Velantra.scrollBar = function (d) {
     const at = bar.dragging.at;
     bar.dragging = null;
     if (at !== undefined && bar.room > 0) {
-      this.call('velantra_scrolled_to', ['string', 'number'],
-        [d.name, Math.round(d.top + (at / bar.room) * (d.bottom - d.top))]);
+      this.call('velantra_thumb_released', ['string', 'number'],
+        [d.name, Math.round((at / bar.room) * d.span)]);
     }
     this.drawBar(this.elements.get(d.name));
   };
@@ -336,22 +344,19 @@ Velantra.scrollBar = function (d) {
   thumb.addEventListener('pointercancel', release);
 
   e.addEventListener('keydown', (event) => {
-    const keys = { ArrowUp: LINE_UP, ArrowLeft: LINE_UP, ArrowDown: LINE_DOWN,
-      ArrowRight: LINE_DOWN, PageUp: PAGE_UP, PageDown: PAGE_DOWN, Home: TO_TOP, End: TO_BOTTOM };
-    if (!(event.key in keys) || event.altKey || event.ctrlKey || event.metaKey) return;
+    const key = codes.keys[event.key];
+    if (key === undefined || event.altKey || event.ctrlKey || event.metaKey) return;
     event.preventDefault();
-    act(keys[event.key]);
+    this.call('velantra_scroll_key', ['string', 'number'], [d.name, key]);
   });
-  // A wheel notch steps three lines, the desktop's usual setting; away from the user is up.
-  let wheel = 0;
+  // The turn in the program's units, away from the user positive; a browser's notch is 100
+  // pixels or 3 lines.
   e.addEventListener('wheel', (event) => {
     event.preventDefault();
     const delta = (vertical || !event.deltaX ? event.deltaY : event.deltaX);
-    wheel += event.deltaMode === 0 ? delta / (100 / 3) : delta;
-    while (Math.abs(wheel) >= 1) {
-      act(wheel < 0 ? LINE_UP : LINE_DOWN);
-      wheel -= Math.sign(wheel);
-    }
+    const notches = event.deltaMode === 0 ? delta / 100 : event.deltaMode === 1 ? delta / 3 : delta;
+    const turn = Math.round(-notches * codes.notch);
+    if (turn !== 0) this.call('velantra_wheeled', ['string', 'number'], [d.name, turn]);
   }, { passive: false });
   return e;
 };
@@ -365,11 +370,11 @@ Velantra.drawBar = function (item) {
   const thickness = (bar.vertical ? item.width : item.height) || 0;
   const arrow = Math.min(thickness, Math.floor(length / 2));
   const groove = Math.max(0, length - 2 * arrow);
-  const span = Math.abs(bar.d.bottom - bar.d.top);
+  const span = bar.d.span;
   const thumbLength = Math.min(groove,
     Math.max(Math.min(thickness, groove), Math.round(groove * bar.d.large / (span + bar.d.large))));
   bar.room = groove - thumbLength;
-  const fraction = span === 0 ? 0 : (bar.value - bar.d.top) / (bar.d.bottom - bar.d.top);
+  const fraction = span === 0 ? 0 : bar.position / span;
   bar.thumbStart = bar.dragging && bar.dragging.at !== undefined ? bar.dragging.at
     : Math.round(fraction * bar.room);
   bar.thumbLength = thumbLength;
@@ -384,10 +389,11 @@ Velantra.drawBar = function (item) {
   e.setAttribute('aria-valuenow', bar.value);
 };
 
-Velantra.setValue = function (name, value) {
+Velantra.setValue = function (name, value, position) {
   const item = this.elements.get(name);
   if (!item || !item.bar) return;
   item.bar.value = value;
+  item.bar.position = position;
   this.drawBar(item);
 };
 
@@ -638,9 +644,9 @@ Velantra.authors = {
   },
 };
 
-// The message box: modal over the page, the exact title, text and buttons, no icon. The
-// program's handler waits for the answer.
-Velantra.messageBox = function (text, title, yesNo) {
+// The message box: modal over the page, the exact title and text, an OK button, no icon. The
+// program's handler waits until it is closed.
+Velantra.messageBox = function (text, title) {
   this.suspended = true;
   const back = document.activeElement;
   const shade = document.createElement('div');
@@ -661,42 +667,30 @@ Velantra.messageBox = function (text, title, yesNo) {
   box.setAttribute('aria-describedby', body.id);
   const buttons = document.createElement('div');
   buttons.className = 'buttons';
-  // As the desktop's box: Yes and No (Yes the default, Escape No), or OK.
-  const choices = yesNo ? [['&Yes', 6], ['&No', 7]] : [['OK', 1]];
   box.append(bar, body, buttons);
   shade.append(box);
   return new Promise((resolve) => {
-    const answer = (value) => {
+    const close = () => {
       shade.remove();
       if (back && document.contains(back)) back.focus();
-      resolve(value);
+      resolve();
     };
-    const made = choices.map(([caption, value]) => {
-      const b = document.createElement('button');
-      b.type = 'button';
-      const key = Velantra.accessKey(caption);
-      b.append(key.html || key.text);
-      b.dataset.key = key.key;
-      b.addEventListener('click', () => answer(value));
-      buttons.append(b);
-      return b;
-    });
+    const ok = document.createElement('button');
+    ok.type = 'button';
+    ok.textContent = 'OK';
+    ok.addEventListener('click', close);
+    buttons.append(ok);
     box.addEventListener('keydown', (event) => {
       if (event.key === 'Escape') {
         event.preventDefault();
-        answer(yesNo ? 7 : 1);
+        close();
       } else if (event.key === 'Tab') {
         // The focus stays in the box.
         event.preventDefault();
-        const at = made.indexOf(document.activeElement);
-        made[(at + (event.shiftKey ? made.length - 1 : 1)) % made.length].focus();
-      } else if (event.key.length === 1) {
-        const b = made.find((x) => x.dataset.key && x.dataset.key === event.key.toLowerCase());
-        if (b) b.click();
       }
     });
     document.body.append(shade);
-    made[0].focus();
+    ok.focus();
   });
 };
 
@@ -771,10 +765,6 @@ Velantra.resized = function (size) {
     this.pendingSize = size;
   }
 };
-Velantra.end = function () {
-  this.started = false;
-  document.getElementById('Form1').replaceChildren();
-};
 
 // A fault inside the program leaves its state unknown: the page says so and takes no more input,
 // rather than going on as if nothing had happened.
@@ -804,10 +794,9 @@ Velantra.decimalSeparator = function () {
   }
 };
 
-// The fonts are data in the page; the program starts once they are ready to draw with.
-Velantra.fontsReady = () => Promise.all(
-  ['400 15px "Times New Roman"', '700 15px "Times New Roman"', '400 11px "MS Sans Serif"',
-    '700 11px "MS Sans Serif"'].map((font) => document.fonts.load(font)));
+// The fonts are data in the page, each face the build embeds; the program starts once they are
+// ready to draw with.
+Velantra.fontsReady = () => Promise.all([...document.fonts].map((face) => face.load()));
 
 Velantra.start = function () {
   this.images = JSON.parse(document.getElementById('velantra-images').textContent);

@@ -11,7 +11,8 @@
 EM_JS(void, velantra_make_control,
       (const char* name, const char* kind, const char* text, const char* tooltip, const char* font,
        int back, int fore, int read_only, int border, int right, int scroll_top, int scroll_bottom,
-       int small, int large, int value),
+       int span, int large, int value, int position, int shape_fill, int shape_border,
+       int shape_border_width),
       {
           Velantra.make({
               name : UTF8ToString(name),
@@ -26,9 +27,11 @@ EM_JS(void, velantra_make_control,
               right : right != 0,
               top : scroll_top,
               bottom : scroll_bottom,
-              small,
+              span,
               large,
-              value
+              value,
+              position,
+              shape : {fill : shape_fill, border : shape_border, borderWidth : shape_border_width}
           });
       });
 EM_JS(void, velantra_describe,
@@ -43,6 +46,33 @@ EM_JS(void, velantra_describe,
               maximum
           });
       });
+// The scroll actions and keys as the page hands them in, by the DOM's key names, and the turn
+// of one wheel notch.
+EM_JS(void, velantra_scroll_codes,
+      (int line_up, int line_down, int page_up, int page_down, int up, int down, int left,
+       int right, int page_up_key, int page_down_key, int home, int end, int notch),
+      {
+          Velantra.scrollCodes = {
+              lineUp : line_up,
+              lineDown : line_down,
+              pageUp : page_up,
+              pageDown : page_down,
+              keys : {
+                  ArrowUp : up,
+                  ArrowDown : down,
+                  ArrowLeft : left,
+                  ArrowRight : right,
+                  PageUp : page_up_key,
+                  PageDown : page_down_key,
+                  Home : home,
+                  End : end
+              },
+              notch
+          };
+      });
+// The page's back colour is Form1's.
+EM_JS(void, velantra_form_back, (int back),
+      { document.documentElement.style.setProperty('--form1-back', Velantra.css(back)); });
 EM_JS(void, velantra_make_menu, (const char* name, const char* caption),
       { Velantra.menus.make(UTF8ToString(name), UTF8ToString(caption)); });
 EM_JS(void, velantra_make_entry,
@@ -56,8 +86,8 @@ EM_JS(void, velantra_stack, (const char* name, int level),
       { Velantra.stack(UTF8ToString(name), level); });
 EM_JS(void, velantra_set_text, (const char* name, const char* text, int caret),
       { Velantra.setText(UTF8ToString(name), UTF8ToString(text), caret); });
-EM_JS(void, velantra_set_value, (const char* name, int value),
-      { Velantra.setValue(UTF8ToString(name), value); });
+EM_JS(void, velantra_set_value, (const char* name, int value, int position),
+      { Velantra.setValue(UTF8ToString(name), value, position); });
 EM_JS(void, velantra_set_caption, (const char* name, const char* caption),
       { Velantra.setCaption(UTF8ToString(name), UTF8ToString(caption)); });
 EM_JS(void, velantra_set_visible, (const char* name, int visible),
@@ -66,7 +96,6 @@ EM_JS(void, velantra_place, (const char* name, int left, int top, int width, int
       { Velantra.place(UTF8ToString(name), left, top, width, height); });
 EM_JS(int, velantra_client_width, (), { return Velantra.frame().width; });
 EM_JS(int, velantra_client_height, (), { return Velantra.frame().height; });
-EM_JS(void, velantra_end, (), { Velantra.end(); });
 
 EM_JS(int, velantra_authors_exists, (), { return Velantra.authors.exists() ? 1 : 0; });
 EM_JS(void, velantra_authors_create,
@@ -153,18 +182,29 @@ int css_fore(const ControlDef& d) {
 }  // namespace
 
 void PageView::build(const Form1& form) {
+    const auto code = [](auto e) { return static_cast<int>(e); };
+    velantra_scroll_codes(
+        code(ScrollAction::LineUp), code(ScrollAction::LineDown), code(ScrollAction::PageUp),
+        code(ScrollAction::PageDown), code(ScrollKey::Up), code(ScrollKey::Down),
+        code(ScrollKey::Left), code(ScrollKey::Right), code(ScrollKey::PageUp),
+        code(ScrollKey::PageDown), code(ScrollKey::Home), code(ScrollKey::End), kWheelNotch);
+    velantra_form_back(static_cast<int>(kForm1.back));
     for (const Control* c : form.controls()) {
         const ControlDef& d = c->def();
         std::string text = d.text;
-        int value = 0;
+        int value = 0, position = 0, span = 0;
         if (d.kind == ControlKind::TextBox) text = static_cast<const TextBox*>(c)->text();
         if (d.kind == ControlKind::Label) text = static_cast<const Label*>(c)->caption();
-        if (d.kind == ControlKind::HScrollBar || d.kind == ControlKind::VScrollBar)
-            value = static_cast<const ScrollBar*>(c)->value();
+        if (const auto* bar = dynamic_cast<const ScrollBar*>(c)) {
+            value = bar->value();
+            position = bar->position();
+            span = bar->span();
+        }
         velantra_make_control(d.name, kind_of(d.kind), text.c_str(), d.tooltip,
                               css_font(d.font).c_str(), css_back(d), css_fore(d), d.read_only,
                               d.border, d.align == Align::Right, d.scroll.top, d.scroll.bottom,
-                              d.scroll.small, d.scroll.large, value);
+                              span, d.scroll.large, value, position, static_cast<int>(d.shape.fill),
+                              static_cast<int>(d.shape.border), d.shape.border_width);
         const Accessible a = accessible(*c);
         velantra_describe(d.name, aria_role(a.role), a.name.c_str(), a.description.c_str(),
                           a.minimum, a.maximum);
@@ -195,9 +235,11 @@ void PageView::changed(const Control& control, Aspect what) {
             velantra_set_text(name, box.text().c_str(), box.caret());
             break;
         }
-        case Aspect::Value:
-            velantra_set_value(name, static_cast<const ScrollBar&>(control).value());
+        case Aspect::Value: {
+            const auto& bar = static_cast<const ScrollBar&>(control);
+            velantra_set_value(name, bar.value(), bar.position());
             break;
+        }
         case Aspect::Caption:
             velantra_set_caption(name, static_cast<const Label&>(control).caption().c_str());
             break;
@@ -215,7 +257,9 @@ void PageView::changed(const Control& control, Aspect what) {
 // The page is Form1's window: its outer frame is the viewport.
 Frame PageView::frame() const { return {0, 0, velantra_client_width(), velantra_client_height()}; }
 
-void PageView::end_program() { velantra_end(); }
+// The page asks no closing question of its own (the browser asks in its words before the page
+// goes), so nothing answers Yes to end the program from inside: reaching this is a fault.
+void PageView::end_program() { std::abort(); }
 
 bool PageAuthorsWindow::exists() const { return velantra_authors_exists() != 0; }
 

@@ -82,8 +82,8 @@ async function page_at(browser) {
     type('Text6', '90');
     Module.ccall('velantra_scrolled', null, ['string', 'number'], ['HScroll1', 4]);
   });
-  // VScroll1 at 50: Yo 0.5.
-  await page.evaluate(() => Module.ccall('velantra_scrolled_to', null, ['string', 'number'], ['VScroll1', 50]));
+  // VScroll1's thumb released 150 positions from its top end, at 50: Yo 0.5.
+  await page.evaluate(() => Module.ccall('velantra_thumb_released', null, ['string', 'number'], ['VScroll1', 150]));
   const scene = await page.evaluate(() => ['Text3', 'Text4', 'Text5', 'Text6'].map((id) => document.getElementById(id).value));
   const run = median(await timed(`document.getElementById('CmdOK').click();`, 100));
   const picture = await page.evaluate(() => { const c = document.getElementById('Picture1'); return [c.width, c.height]; });

@@ -2,16 +2,18 @@
 
 #include <emscripten.h>
 
-EM_ASYNC_JS(int, velantra_message_box, (const char* text, const char* title, int yes_no), {
-    return await Velantra.messageBox(UTF8ToString(text), UTF8ToString(title), Boolean(yes_no));
-});
+#include <cstdlib>
+
+EM_ASYNC_JS(void, velantra_message_box, (const char* text, const char* title),
+            { await Velantra.messageBox(UTF8ToString(text), UTF8ToString(title)); });
 
 namespace velantra {
 
+// Only the closing question asks Yes or No, and the page never asks it (the browser asks in
+// its own words before the page goes): a Yes/No box here is a fault, not an answer.
 Answer WebMessageBox::show(const std::string& text, const std::string& title, Buttons buttons) {
-    const bool yes_no = buttons == Buttons::YesNo;
-    const int answer = velantra_message_box(text.c_str(), title.c_str(), yes_no ? 1 : 0);
-    if (yes_no) return answer == static_cast<int>(Answer::Yes) ? Answer::Yes : Answer::No;
+    if (buttons != Buttons::Ok) std::abort();
+    velantra_message_box(text.c_str(), title.c_str());
     return Answer::Ok;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The page's modal box: the exact title, text and buttons, no icon. The handler that opened it
+// The page's modal box: the exact title and text, an OK button, no icon. The handler that opened it
 // is suspended (Asyncify) until the user closes it, then goes on where it stood.
 
 #include "platform/message_box.h"
