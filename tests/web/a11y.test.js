@@ -21,6 +21,7 @@ test('axe finds nothing at start-up, after a run, in each menu, a message box an
   await page.click('#mnuFile');
   await page.waitFor('#mnuFile[aria-expanded="true"]');
   found['Файл open'] = await audit(page);
+  await page.key('Escape');
   await page.click('#mnuHelp');
   await page.waitFor('#mnuHelp[aria-expanded="true"]');
   found['Помощь open'] = await audit(page);
