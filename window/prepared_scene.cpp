@@ -177,7 +177,7 @@ CommandLine command_line(const std::vector<std::string>& args) {
         } else if (option == "--picture") {
             if (needs_value()) line.picture = *value;
             if (line.picture.empty() && problems.empty())
-                problems.push_back("Параметру «--picture» нужно имя файла.");
+                problems.emplace_back("Параметру «--picture» нужно имя файла.");
         } else if (option == "--size") {
             if (!needs_value()) break;
             const auto x = value->find_first_of("xX");
