@@ -724,15 +724,23 @@ Velantra.wakeAudio = function () {
   }
 };
 
-// The documents are data in the page; each opens in a new tab.
+// The bytes of one of the page's base64 data blocks.
+Velantra.bytes = function (block) {
+  const text = block.textContent.trim();
+  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+  return bytes;
+};
+
+// The documents are data at the end of the page, read only when one is asked for; each opens
+// in a new tab.
 Velantra.openDocument = function (name) {
   const block = [...document.querySelectorAll('script.velantra-document')]
     .find((s) => s.dataset.name === name);
   if (!block) return;
-  if (!block.url) {
-    const bytes = Uint8Array.from(atob(block.textContent.trim()), (c) => c.charCodeAt(0));
-    block.url = URL.createObjectURL(new Blob([bytes], { type: block.dataset.type }));
-  }
+  block.url ??= URL.createObjectURL(new Blob([this.bytes(block)], { type: block.dataset.type }));
   window.open(block.url, '_blank');
 };
 
@@ -796,9 +804,16 @@ Velantra.decimalSeparator = function () {
   }
 };
 
-// The fonts are data in the page, each face the build embeds; the program starts once they are
-// ready to draw with.
-Velantra.fontsReady = () => Promise.all([...document.fonts].map((face) => face.load()));
+// The fonts are data blocks before the page's script, each face the build embeds, decoded from
+// their bytes; the program starts once they are ready to draw with.
+Velantra.fontsReady = function () {
+  return Promise.all([...document.querySelectorAll('script.velantra-font')].map((block) => {
+    const face = new FontFace(block.dataset.family, this.bytes(block),
+      { weight: block.dataset.weight, style: 'normal' });
+    document.fonts.add(face);
+    return face.load();
+  }));
+};
 
 Velantra.start = function () {
   this.images = JSON.parse(document.getElementById('velantra-images').textContent);
@@ -814,7 +829,6 @@ Velantra.start = function () {
   // controls only once, for the focus on ПУСК.
   const size = () => ({ width: this.client.clientWidth, height: this.client.clientHeight });
   const first = size();
-  this.separator ??= this.decimalSeparator();
   Module.ccall('velantra_start', null, ['string', 'number'],
     [this.separator, window.devicePixelRatio || 1]);
   this.resized(first);
@@ -851,11 +865,19 @@ Velantra.start = function () {
   });
 };
 
-// The fonts load while the WebAssembly compiles, and the browser reads its number formats
-// (a first use of them costs tens of milliseconds) while both are under way.
+// All that the first frame needs starts here: the WebAssembly compiles off the main thread
+// while the fonts decode and the browser reads its number formats (a first use of them costs
+// tens of milliseconds; a worker answers later still).
+Velantra.compiled = WebAssembly.compile(Velantra.bytes(document.getElementById('velantra-wasm')));
 Velantra.fonts = Velantra.fontsReady();
-setTimeout(() => { Velantra.separator ??= Velantra.decimalSeparator(); });
+Velantra.separator = Velantra.decimalSeparator();
 var Module = {
+  instantiateWasm(imports, receive) {
+    Velantra.compiled.then((module) => WebAssembly.instantiate(module, imports)
+      .then((instance) => receive(instance, module)))
+      .catch((error) => Velantra.fail(error));
+    return {};
+  },
   onAbort(what) { Velantra.fail(what); },
   onRuntimeInitialized() {
     Velantra.fonts.then(() => {

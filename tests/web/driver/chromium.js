@@ -63,7 +63,6 @@ class ChromiumPage extends Page {
   close() { return this.context.close(); }
 }
 
-// Playwright's own browser, for the benchmarks that time it directly.
 function chromiumBrowser() {
   return chromium.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
@@ -99,4 +98,4 @@ async function launch({ page_url }) {
   };
 }
 
-module.exports = { launch, chromiumBrowser };
+module.exports = { launch };
