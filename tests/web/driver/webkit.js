@@ -132,6 +132,17 @@ function xvfb() {
   });
 }
 
+// A session bus of its own: without one GLib tries to start one for each browser, and the
+// MiniBrowser now and then dies as it starts.
+function sessionBus() {
+  return new Promise((resolve, reject) => {
+    const bus = spawn('dbus-daemon', ['--session', '--nofork', '--print-address=1'],
+      { stdio: ['ignore', 'pipe', 'ignore'] });
+    bus.on('error', reject);
+    bus.stdout.once('data', (d) => resolve({ bus, address: String(d).trim() }));
+  });
+}
+
 // The C library's locale for a browser language, compiled into a folder of ours where the
 // system has none (as the format tests do).
 function localeFor(language) {
@@ -146,13 +157,15 @@ function localeFor(language) {
 
 async function launch({ page_url }) {
   const { x, display } = await xvfb();
+  const { bus, address } = await sessionBus();
   const servers = new Map();
   const server = (locale, ratio) => {
     const id = `${locale} ${ratio}`;
     if (!servers.has(id)) {
       servers.set(id, (async () => {
         const port = await freePort();
-        const env = { ...process.env, DISPLAY: display, GDK_SCALE: String(ratio), ...localeFor(locale) };
+        const env = { ...process.env, DISPLAY: display, DBUS_SESSION_BUS_ADDRESS: address,
+          GDK_SCALE: String(ratio), ...localeFor(locale) };
         const p = spawn('WebKitWebDriver', [`--port=${port}`], { env, stdio: 'ignore' });
         const url = `http://127.0.0.1:${port}`;
         await until(() => new Promise((resolve) => http.get(`${url}/status`, (r) => { r.resume(); resolve(true); })
@@ -171,12 +184,27 @@ async function launch({ page_url }) {
   return {
     async open({ width = 1280, height = 800, ratio = 1, touch = false, locale = 'ru-RU',
       url = page_url, allowed = /^(file|data|blob):/ } = {}) {
-      const { url: at } = await server(locale, ratio);
-      const driver = await new Builder().usingServer(at).withCapabilities({
-        browserName: 'MiniBrowser',
-        'webkitgtk:browserOptions': { binary, args: ['--automation'] },
-        proxy: { proxyType: 'manual', httpProxy: via, sslProxy: via, noProxy: ['127.0.0.1', 'localhost'] },
-      }).build();
+      // A MiniBrowser that dies as it starts leaves its driver waiting for ever: that driver
+      // goes, and another starts it again.
+      let driver;
+      for (let attempt = 1; !driver; ++attempt) {
+        const { p, url: at } = await server(locale, ratio);
+        const session = new Builder().usingServer(at).withCapabilities({
+          browserName: 'MiniBrowser',
+          'webkitgtk:browserOptions': { binary, args: ['--automation'] },
+          proxy: { proxyType: 'manual', httpProxy: via, sslProxy: via, noProxy: ['127.0.0.1', 'localhost'] },
+        }).build();
+        let timer;
+        const late = new Promise((resolve) => { timer = setTimeout(resolve, 15000, null); });
+        driver = await Promise.race([session, late]);
+        clearTimeout(timer);
+        if (!driver) {
+          if (attempt === 3) throw new Error('the MiniBrowser did not start three times');
+          session.catch(() => {});
+          p.kill();
+          servers.delete(`${locale} ${ratio}`);
+        }
+      }
       // The window's frame and toolbars are what the viewport lacks of the window.
       await driver.manage().window().setRect({ width, height });
       const [w, h] = await driver.executeScript('return [innerWidth, innerHeight]');
@@ -196,6 +224,7 @@ async function launch({ page_url }) {
       for (const s of servers.values()) (await s).p.kill();
       proxy.close();
       x.kill();
+      bus.kill();
     },
   };
 }
