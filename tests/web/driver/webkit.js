@@ -39,11 +39,16 @@ class WebKitPage extends Page {
       down: () => driver.actions().press().perform(),
       up: () => driver.actions().release().perform(),
     };
+    // One finger, whose state the session keeps between the actions.
+    const finger = (steps) => {
+      const f = new Pointer('finger', Pointer.Type.TOUCH);
+      return driver.actions().insert(f, ...steps(f)).perform();
+    };
     this.touch = {
-      tap: (x, y) => {
-        const finger = new Pointer('finger', Pointer.Type.TOUCH);
-        return driver.actions().insert(finger, finger.move(at(x, y)), finger.press(), finger.release()).perform();
-      },
+      tap: (x, y) => finger((f) => [f.move(at(x, y)), f.press(), f.release()]),
+      down: (x, y) => finger((f) => [f.move(at(x, y)), f.press()]),
+      move: (x, y) => finger((f) => [f.move(at(x, y))]),
+      up: () => finger((f) => [f.release()]),
     };
   }
 
@@ -181,6 +186,12 @@ async function launch({ page_url }) {
       await driver.manage().window().setRect({ width, height });
       const [w, h] = await driver.executeScript('return [innerWidth, innerHeight]');
       await driver.manage().window().setRect({ width: 2 * width - w, height: 2 * height - h });
+      // The window keeps room for its toolbar: a narrower page is refused, not shown wider.
+      const got = await driver.executeScript('return [innerWidth, innerHeight]');
+      if (got[0] !== width || got[1] !== height) {
+        await driver.quit();
+        throw new Error(`WebKitGTK shows ${got.join(' × ')}, not ${width} × ${height}`);
+      }
       requests = [];
       await driver.get(url);
       const p = new WebKitPage(driver);
