@@ -1,7 +1,6 @@
 #include "desktop/picture_box.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace velantra {
 
@@ -35,13 +34,19 @@ ShapeCircle::ShapeCircle(const ControlDef& def, QWidget* parent)
 
 void ShapeCircle::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    paint_shape(painter, look_, QRectF(rect()));
+}
+
+void paint_shape(QPainter& painter, const ShapeDef& look, const QRectF& box) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // The pen straddles the outline, so the circle is inset by half the border.
     const auto colour = [](Colour c) { return QColor(red_of(c), green_of(c), blue_of(c)); };
-    const double width = look_.border_width;
-    painter.setPen(QPen(colour(look_.border), width));
-    painter.setBrush(colour(look_.fill));
-    painter.drawEllipse(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
+    const double width = look.border_width;
+    painter.setPen(QPen(colour(look.border), width));
+    painter.setBrush(colour(look.fill));
+    painter.drawEllipse(box.adjusted(width / 2, width / 2, -width / 2, -width / 2));
+    painter.restore();
 }
 
 }  // namespace velantra

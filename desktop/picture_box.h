@@ -4,6 +4,7 @@
 // is on screen the next time the event loop runs, a modal box's loop included.
 // Shape1: the start-point marker, a small filled circle lying on the picture.
 
+#include <QPainter>
 #include <QWidget>
 #include <functional>
 
@@ -27,6 +28,9 @@ class PictureBox : public QWidget {
     RasterSurface& surface_;
     int paints_ = 0;
 };
+
+// Shape1's circle filling `box`, as the window and a picture file show it.
+void paint_shape(QPainter& painter, const ShapeDef& look, const QRectF& box);
 
 class ShapeCircle : public QWidget {
   public:

@@ -5,10 +5,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
+#include "desktop/picture_box.h"
 #include "surface/forwarding_surface.h"
 #include "surface/painter_surface.h"
 #include "window/definition.h"
@@ -148,7 +150,9 @@ class FileSurface : public PainterSurface, public PictureSurface {
 // The picture drawn into a painter over the whole `size`.
 void paint(QPainter& painter, const CommandLine& line, PictureSize size) {
     FileSurface surface(painter, size);
-    draw_picture(line, size, surface);
+    const StartMarker marker = draw_picture(line, size, surface);
+    const PixelRect& b = marker.box;
+    if (marker.look) paint_shape(painter, *marker.look, QRectF(b.left, b.top, b.width, b.height));
 }
 
 }  // namespace
@@ -160,7 +164,7 @@ PictureSize default_picture_size() {
     return {w.form.Picture1.pixels().width, w.form.Picture1.pixels().height};
 }
 
-void draw_picture(const CommandLine& line, PictureSize size, PictureSurface& out) {
+StartMarker draw_picture(const CommandLine& line, PictureSize size, PictureSurface& out) {
     ArmedSurface armed(out);
     WindowlessForm1 w(armed);
     // The column and the bars beside the picture keep their widths at any window width.
@@ -174,6 +178,19 @@ void draw_picture(const CommandLine& line, PictureSize size, PictureSurface& out
     armed.armed = true;
     w.form.Form_Resize();
     if (run) w.form.CmdOK_Click();
+    if (!w.form.Shape1.visible()) return {};
+    // The file may be of another height than the window's picture: the marker keeps its size
+    // and its centre stays on the start point.
+    const PixelRect& picture = w.form.Picture1.pixels();
+    PixelRect shape = w.form.Shape1.pixels();
+    const auto across = [](int at, int extent, int from, int to) {
+        return from == 0
+                   ? at
+                   : static_cast<int>(std::lround((at + extent / 2.0) * to / from - extent / 2.0));
+    };
+    shape.left = across(shape.left, shape.width, picture.width, size.width);
+    shape.top = across(shape.top, shape.height, picture.height, size.height);
+    return {shape, &w.form.Shape1.def().shape};
 }
 
 bool write_picture(const CommandLine& line) {

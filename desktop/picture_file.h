@@ -5,6 +5,7 @@
 #include <string>
 
 #include "surface/surface.h"
+#include "window/controls.h"
 #include "window/prepared_scene.h"
 
 namespace velantra {
@@ -17,7 +18,12 @@ PictureSize default_picture_size();
 
 // What Picture1 shows once the scene is set and, with --run, run: the calls of the last redraw
 // and of the run, drawn into `out`, which is `size` pixels large. Messages go to standard error.
-void draw_picture(const CommandLine& line, PictureSize size, PictureSurface& out);
+// Returns where the start marker, Shape1, lies on it and how it looks (no look while hidden).
+struct StartMarker {
+    PixelRect box;
+    const ShapeDef* look = nullptr;
+};
+StartMarker draw_picture(const CommandLine& line, PictureSize size, PictureSurface& out);
 
 // Writes line.picture; false, with the reason on standard error, when it cannot.
 bool write_picture(const CommandLine& line);

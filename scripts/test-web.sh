@@ -22,7 +22,7 @@ engines=("$@")
 for e in "${engines[@]}"; do
   start=$(date +%s%N)
   status=0
-  VELANTRA_ENGINE=$e node --test --test-reporter=tap --test-timeout=60000 tests/web/ >"$log/$e" 2>&1 || status=$?
+  VELANTRA_ENGINE=$e node --test --test-reporter=tap --test-timeout=180000 tests/web/ >"$log/$e" 2>&1 || status=$?
   tenths=$((($(date +%s%N) - start) / 100000000))
   pass=$(sed -n 's/^# pass //p' "$log/$e" | tail -n 1)
   fail=$(sed -n 's/^# fail //p' "$log/$e" | tail -n 1)

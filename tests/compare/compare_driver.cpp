@@ -4,12 +4,14 @@
 // cases and random scenes of typed texts and scroll steps. The native and the WebAssembly
 // builds must print the same lines.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/format.h"
@@ -18,6 +20,7 @@
 #include "tests/support/recording_surface.h"
 #include "window/definition.h"
 #include "window/form1.h"
+#include "window/prepared_scene.h"
 
 namespace velantra::testing {
 namespace {
@@ -136,6 +139,7 @@ class Window : public View, public MessageBox, public Tone, public Launcher {
     }
     TextBox& box(const char* name) { return static_cast<TextBox&>(*form.find(name)); }
     ScrollBar& bar(const char* name) { return static_cast<ScrollBar&>(*form.find(name)); }
+    void print_address() { out_.line("address " + scene_address(form)); }
     void type(const char* name, const std::string& text) {
         out_.line(std::string("type ") + name + " '" + text + "'");
         form.typed(box(name), text, static_cast<int>(text.size()));
@@ -339,6 +343,37 @@ void run_all(Printer& out, int random_scenes) {
                 w.form.wheeled(bar, delta, kWheelLines);
             }
         });
+
+    // Prepared scenes, each from an address and from the same words on a command line: any
+    // case and order, the index rules, values beyond the bars, bad keys and values, a key twice.
+    const char* const addresses[] = {"n1=1.2&nmin=1.5&nmax=1.6&x0=2&yo=0.5&a0=-30&run",
+                                     "#A0=110&YO=.5&X0=1&NMAX=1.6&NMIN=1.5&N1=1.333&run",
+                                     "n1=1.7&nmin=1.5",
+                                     "nmax=1.2&nmin=1.5&run",
+                                     "x0=7&yo=-3&a0=1e41",
+                                     "x0=2.555&yo=0,004&a0=-181",
+                                     "n1=abc&zz=1&a0&run",
+                                     "&&=5&run=1&a0=45,5",
+                                     "n1=1.2&n1=1.25&a0=%2D30"};
+    for (const char* address : addresses) {
+        scenes.scene(std::string("address ") + address, [&](Window& w) {
+            prepare_scene(w.form, w, scene_from_address(address));
+            w.print_address();
+        });
+        std::vector<std::string> args;
+        std::string_view rest = address;
+        while (!rest.empty()) {
+            const std::string_view part = rest.substr(0, rest.find('&'));
+            rest.remove_prefix(std::min(rest.size(), part.size() + 1));
+            const std::size_t equals = part.find('=');
+            args.push_back("--" + std::string(part.substr(0, equals)));
+            if (equals != std::string_view::npos) args.emplace_back(part.substr(equals + 1));
+        }
+        scenes.scene(std::string("options ") + address, [&](Window& w) {
+            prepare_scene(w.form, w, command_line(args).scene);
+            w.print_address();
+        });
+    }
 
     // Random scenes: typed texts into the four boxes, the start from the scroll bars, now
     // and then another window size or a huge start set as held.

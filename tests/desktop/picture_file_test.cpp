@@ -60,6 +60,13 @@ class PictureFileTest : public QObject {
         const PictureSize defined = default_picture_size();
         QCOMPARE(defined.width, 698);
         QCOMPARE(defined.height, 247);
+        // The start marker where the window puts Shape1, in the window's look.
+        FormRig rig;
+        prepare_scene(rig.form, rig.box, scene_line().scene);
+        RecordingSurface file;
+        const StartMarker marker = draw_picture(scene_line(), defined, file);
+        QCOMPARE(marker.box, rig.form.Shape1.pixels());
+        QVERIFY(marker.look == &rig.form.Shape1.def().shape);
     }
 
     void writesSvgAndPng() {
@@ -81,6 +88,11 @@ class PictureFileTest : public QObject {
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) red += image.pixel(x, y) == qRgb(255, 0, 0);
         QVERIFY(red > 200);
+        int grey = 0;  // the start marker's fill
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                grey += image.pixel(x, y) == qRgb(128, 128, 128);
+        QVERIFY(grey > 10);
         QVERIFY(!write_picture(scene_line({"--picture", dir.filePath("ray.gif").toStdString()})));
     }
 };

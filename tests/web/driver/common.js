@@ -119,4 +119,7 @@ function russianCode(letter) {
   return l && (punctuation[l] || `Key${l.toUpperCase()}`);
 }
 
-module.exports = { Document, Page, until, sleep, chord, russianCode };
+// ARIA 1.3 renamed img to image; Firefox and WebKit compute the new name, Chromium the old.
+const roleNames = (role) => (role === 'img' || role === 'image' ? ['img', 'image'] : [role]);
+
+module.exports = { Document, Page, until, sleep, chord, russianCode, roleNames };

@@ -3,7 +3,7 @@
 // own; each page a browsing context of its own.
 'use strict';
 const puppeteer = require('puppeteer-core');
-const { Page, chord, until } = require('./common');
+const { Page, chord, until, roleNames } = require('./common');
 
 class FirefoxPage extends Page {
   constructor(browser, context, page, frame = page) {
@@ -28,7 +28,8 @@ class FirefoxPage extends Page {
   type(text) { return this.page.keyboard.type(text); }
   screenshot(file) { return this.page.screenshot({ path: file }); }
   async named(role, name) {
-    const found = await this.page.$$(`aria/${name}[role="${role}"]`);
+    const found = [];
+    for (const r of roleNames(role)) found.push(...await this.page.$$(`aria/${name}[role="${r}"]`));
     return Promise.all(found.map((e) => e.evaluate((x) => x.id)));
   }
 

@@ -12,7 +12,7 @@ const os = require('node:os');
 const path = require('node:path');
 const { Builder, Key, Origin } = require('selenium-webdriver');
 const { Pointer } = require('selenium-webdriver/lib/input');
-const { Page, chord, until, russianCode } = require('./common');
+const { Page, chord, until, russianCode, roleNames } = require('./common');
 
 const binary = process.env.MINIBROWSER ||
   ['webkit2gtk-4.1', 'webkitgtk-6.0'].map((d) => `/usr/lib/x86_64-linux-gnu/${d}/MiniBrowser`).find(fs.existsSync);
@@ -78,10 +78,10 @@ class WebKitPage extends Page {
 
   async named(role, name) {
     const natives = { button: 'button', textbox: 'input, textarea', dialog: 'dialog' };
-    const found = await this.driver.findElements({ css: [natives[role], `[role="${role}"]`].filter(Boolean).join(', ') });
+    const found = await this.driver.findElements({ css: [natives[role], ...roleNames(role).map((r) => `[role="${r}"]`)].filter(Boolean).join(', ') });
     const ids = [];
     for (const e of found) {
-      if (await e.getAriaRole() === role && await e.getAccessibleName() === name) ids.push(await e.getAttribute('id') || '');
+      if (roleNames(role).includes(await e.getAriaRole()) && await e.getAccessibleName() === name) ids.push(await e.getAttribute('id') || '');
     }
     return ids;
   }
