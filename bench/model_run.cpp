@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/scene.h"
-#include "tests/support/null_surface.h"
+#include "surface/null_surface.h"
 #include "tests/support/recording_display.h"
 
 namespace {
@@ -12,7 +12,7 @@ namespace {
 using namespace velantra;
 
 void run(benchmark::State& state, double X0, double Yo, double a0, float nmax) {
-    testing::NullSurface surface;
+    NullSurface surface;
     testing::RecordingDisplay display;
     Simulation sim(surface, display);
     set_scene(sim, X0, Yo, a0, nmax);

@@ -9,14 +9,14 @@
 #include <cstdlib>
 #include <random>
 
+#include "surface/null_surface.h"
 #include "tests/support/editor.h"
 #include "tests/support/form_rig.h"
-#include "tests/support/null_surface.h"
 
 namespace {
 
 using namespace velantra;
-using Rig = testing::FormRigOf<testing::NullSurface>;
+using Rig = testing::FormRigOf<NullSurface>;
 
 // Alternately types a digit at the end of ' 45' and erases it: one full redraw each.
 void BM_LogicKeystrokeInText6(benchmark::State& state) {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "desktop/picture_box.h"
-#include "surface/forwarding_surface.h"
+#include "surface/null_surface.h"
 #include "surface/painter_surface.h"
 #include "window/definition.h"
 #include "window/form1.h"
@@ -53,27 +53,6 @@ class Silent : public Tone, public Launcher, public AuthorsWindow {
     void move(int, int) override {}
     void raise() override {}
     void close() override {}
-};
-
-// Takes every call and keeps nothing.
-class NoSurface : public PictureSurface {
-  public:
-    void resize(int, int, double) override {}
-    void set_look(Colour, Colour, const FontDef&) override {}
-    void Scale(float, float, float, float) override {}
-    void Cls() override {}
-    void Line(float, float, float, float, Colour) override {}
-    void Box(float, float, float, float, Colour) override {}
-    void PSet(float, float) override {}
-    void Circle(float, float, float, Colour) override {}
-    int DrawWidth() const override { return width_; }
-    void setDrawWidth(int pixels) override { width_ = pixels; }
-    void setCurrentX(float) override {}
-    void setCurrentY(float) override {}
-    void Print(const std::string&) override {}
-
-  private:
-    int width_ = 1;
 };
 
 // Form1 with no window around it, laid out so that Picture1 is `width` pixels wide.
@@ -158,7 +137,7 @@ void paint(QPainter& painter, const CommandLine& line, PictureSize size) {
 }  // namespace
 
 PictureSize default_picture_size() {
-    NoSurface none;
+    NullSurface none;
     WindowlessForm1 w(none);
     w.form.client_resized(kForm1.client_width, kForm1.client_height);
     return {w.form.Picture1.pixels().width, w.form.Picture1.pixels().height};

@@ -11,9 +11,9 @@
 
 #include "fuzz/fuzz_support.h"
 #include "model/format.h"
+#include "surface/null_surface.h"
 #include "tests/support/editor.h"
 #include "tests/support/form_rig.h"
-#include "tests/support/null_surface.h"
 
 using namespace velantra;
 using fuzz::show;
@@ -128,9 +128,9 @@ void start_up(Form1& form) {
 }
 
 // The window lives for the whole run: each input starts it from the start-up state.
-testing::FormRigOf<testing::NullSurface>& window() {
+testing::FormRigOf<NullSurface>& window() {
     static auto* rig = [] {
-        auto* r = new testing::FormRigOf<testing::NullSurface>;
+        auto* r = new testing::FormRigOf<NullSurface>;
         start_up(r->form);
         return r;
     }();

@@ -5,7 +5,10 @@
 
 namespace velantra {
 
-RasterSurface::RasterSurface() : PainterSurface(QRectF(0, 0, 1, 1)) { resize(1, 1, 1.0); }
+// Its own resize, named: no derived surface exists yet while this one is made.
+RasterSurface::RasterSurface() : PainterSurface(QRectF(0, 0, 1, 1)) {
+    RasterSurface::resize(1, 1, 1.0);
+}
 
 void RasterSurface::resize(int width_px, int height_px, double ratio) {
     size_ = QSize(std::max(1, width_px), std::max(1, height_px));

@@ -28,6 +28,8 @@ Velantra.call = function (name, types, args) {
   }
   done.then(() => {
     this.suspended = false;
+    // Once the call has left the program altogether: it can be asked again only then.
+    setTimeout(() => this.address.follow(name));
     if (this.pendingSize) {
       const size = this.pendingSize;
       this.pendingSize = null;

@@ -159,8 +159,7 @@ CommandLine command_line(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size() && problems.empty(); ++i) {
         std::string option = args[i];
         std::optional<std::string> value;
-        if (const auto eq = option.find('=');
-            option.rfind("--", 0) == 0 && eq != std::string::npos) {
+        if (const auto eq = option.find('='); option.starts_with("--") && eq != std::string::npos) {
             value = option.substr(eq + 1);
             option.resize(eq);
         }
@@ -178,7 +177,7 @@ CommandLine command_line(const std::vector<std::string>& args) {
         } else if (option == "--picture") {
             if (needs_value()) line.picture = *value;
             if (line.picture.empty() && problems.empty())
-                problems.push_back("Параметру «--picture» нужно имя файла.");
+                problems.emplace_back("Параметру «--picture» нужно имя файла.");
         } else if (option == "--size") {
             if (!needs_value()) break;
             const auto x = value->find_first_of("xX");
@@ -189,11 +188,11 @@ CommandLine command_line(const std::vector<std::string>& args) {
             if (x == std::string::npos ||
                 !read(std::string_view(*value).substr(0, x), line.width) ||
                 !read(std::string_view(*value).substr(x + 1), line.height)) {
-                problems.push_back("Размер " + shown(*value) +
-                                   " не понят: нужно ШИРИНАxВЫСОТА в пикселях, до 8192, "
-                                   "например 698x247.");
+                problems.emplace_back("Размер " + shown(*value) +
+                                      " не понят: нужно ШИРИНАxВЫСОТА в пикселях, до 8192, "
+                                      "например 698x247.");
             }
-        } else if (const auto key = option.rfind("--", 0) == 0
+        } else if (const auto key = option.starts_with("--")
                                         ? key_named(std::string_view(option).substr(2))
                                         : std::nullopt) {
             if (needs_value()) take(line.scene, *key, option, *value);
@@ -242,13 +241,16 @@ void prepare_scene(Form1& form, MessageBox& box, const PreparedScene& scene) {
         if (const auto& v = given(key)) form.typed(box_of, *v, static_cast<int>(v->size()));
     };
     const auto slide = [&](ScrollBar& bar, SceneKey key) {
-        if (const auto& v = given(key)) form.scrolled_to(bar, scroll_value(*numval(*v) * 100));
+        const auto& v = given(key);
+        if (const auto number = v ? numval(*v) : std::nullopt)
+            form.scrolled_to(bar, scroll_value(*number * 100));
     };
     type(form.Text3, SceneKey::nmax);
     // The upper index must stay below the lower one after each step, not only at the end: a
     // lower nmin than today's n1 waits for n1 to come down first.
     const auto& nmin = given(SceneKey::nmin);
-    if (nmin && *numval(*nmin) > form.simulation().scene.n1) {
+    const auto nmin_number = nmin ? numval(*nmin) : std::nullopt;
+    if (nmin_number && *nmin_number > form.simulation().scene.n1) {
         type(form.Text2, SceneKey::nmin);
         type(form.Text1, SceneKey::n1);
     } else {

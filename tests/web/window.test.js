@@ -3,7 +3,7 @@
 'use strict';
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
-const { launch } = require('./driver');
+const { launch, page_url } = require('./driver');
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -150,5 +150,32 @@ test('the pointer over the picture reads its place in metres', async () => {
 test('a browser in English gives the result lines a decimal point', async () => {
   const page = await browser.open({ locale: 'en-US' });
   assert.equal(await page.text('#Label7'), 'n_otn(-1)=19.9895 ');
+  await page.close();
+});
+
+test('a scene in the address opens set and run, a bad part named, and the address follows it', async () => {
+  const page = await browser.open({
+    url: `${page_url}#N1=1.2&nmin=1.5&nmax=1.6&x0=2&yo=0.5&a0=-30&run&zz=<b>`,
+  });
+  const entries = await page.evaluate(() => history.length);
+  const box = '[role="alertdialog"]';
+  await page.waitFor(box);
+  assert.equal(await page.text(`${box} .message-text`),
+    'Неизвестный параметр адреса: «zz=<b>». Известны n1, nmin, nmax, x0, yo, a0 и run.');
+  await page.key('Escape');
+  await page.waitFor(box, { gone: true });
+  const address = () => page.evaluate(async () => {
+    // The address is written once the program's call has ended.
+    await new Promise((resolve) => setTimeout(resolve, 50));
+    return [location.hash, history.length];
+  });
+  assert.deepEqual(await address(), ['#n1=1.2&nmin=1.5&nmax=1.6&x0=2&yo=.5&a0=-30&run', entries]);
+  const texts = [];
+  for (const id of ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6']) texts.push(await page.value(`#${id}`));
+  assert.deepEqual(texts, [' 1.2', ' 1.5', ' 1.6', ' 2', ' .5', '-30']);
+  assert.equal(await page.text('#Label14'), 'X01,X02=2,30, 22,12');
+  // The angle bar was not moved to the typed angle: its arrow steps from 45.
+  await page.click('#VScroll2 .up');
+  assert.deepEqual(await address(), ['#n1=1.2&nmin=1.5&nmax=1.6&x0=2&yo=.5&a0=46', entries]);
   await page.close();
 });

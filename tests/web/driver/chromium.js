@@ -90,7 +90,7 @@ async function launch({ page_url }) {
       const context = await browser.newContext({
         viewport: { width, height }, deviceScaleFactor: ratio, locale, hasTouch: touch, isMobile: touch,
       });
-      if (url === page_url) await context.setOffline(true);
+      if (url.startsWith(page_url)) await context.setOffline(true);
       const requests = [];
       await context.route((u) => !allowed.test(u.href), (route) => {
         requests.push(route.request().url());
@@ -102,7 +102,7 @@ async function launch({ page_url }) {
       await page.goto(url);
       const p = new ChromiumPage(context, page);
       Object.assign(p, { requests, thrown: errors });
-      if (url === page_url) await p.ready();
+      if (url.startsWith(page_url)) await p.ready();
       return p;
     },
     close: () => browser.close(),

@@ -94,7 +94,7 @@ async function launch({ page_url }) {
       await page.goto(url);
       const p = new FirefoxPage(b, context, page);
       Object.assign(p, { requests, thrown: errors });
-      if (url === page_url) await p.ready();
+      if (url.startsWith(page_url)) await p.ready();
       return p;
     },
     async close() {

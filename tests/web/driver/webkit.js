@@ -194,7 +194,7 @@ async function launch({ page_url }) {
         window.__velantraErrors = [];
         window.addEventListener('error', (e) => window.__velantraErrors.push(e.message));
       });
-      if (url === page_url) await p.ready();
+      if (url.startsWith(page_url)) await p.ready();
       return p;
     },
     async close() {

@@ -1,11 +1,12 @@
 #pragma once
-// A surface that draws nothing and only counts the lines, for runs timed or driven in bulk.
+// A surface that draws nothing and only counts the lines: for a picture no one sees (the size of
+// a picture file's window) and for runs timed or driven in bulk.
 
 #include <string>
 
 #include "surface/surface.h"
 
-namespace velantra::testing {
+namespace velantra {
 
 class NullSurface : public PictureSurface {
   public:
@@ -28,4 +29,4 @@ class NullSurface : public PictureSurface {
     int width_ = 1;
 };
 
-}  // namespace velantra::testing
+}  // namespace velantra
