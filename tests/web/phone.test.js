@@ -17,7 +17,6 @@ const shown = (page) => page.evaluate(() => {
   };
   const ok = document.getElementById('CmdOK');
   return {
-    view: [document.documentElement.clientWidth, document.documentElement.clientHeight],
     scale: ok.getBoundingClientRect().width / ok.offsetWidth,
     client: [document.getElementById('client').clientWidth, document.getElementById('client').clientHeight],
     menu: box(document.getElementById('menuBar')),
@@ -35,7 +34,6 @@ test('upright and sideways the window is scaled into the screen, no control over
     const page = await browser.open({ width, height, touch: true });
     const at = `${width} × ${height}`;
     const s = await shown(page);
-    assert.deepEqual(s.view, [width, height], at);
     assert.ok(Math.abs(s.scale - scale) < 1e-3, `${at}: scale ${s.scale}`);
     // Laid out at the viewport divided by the scale, which is the defined size one way.
     assert.ok(Math.abs(s.client[0] - Math.max(860, width / scale)) <= 1, `${at}: ${s.client}`);
@@ -70,7 +68,6 @@ test('a finger reads the picture, steps the bars by arrow and trough and drags a
   const page = await browser.open({ width: 568, height: 320, touch: true });
   // The readout in metres follows the finger: the frame spans 0…6 m across and −1…1 m down.
   const picture = await page.box('#Picture1');
-  // 'X=3,000 м' → 3.
   const metres = (id) => page.text(id).then((t) => Number(t.slice(2, -2).replace(',', '.')));
   const readout = async () => [await metres('#Label12'), await metres('#Label15')];
   await page.touch.down(picture.x + picture.width / 4, picture.y + picture.height / 4);
