@@ -11,6 +11,7 @@
 #include "platform/web/tone.h"
 #include "web/canvas_surface.h"
 #include "web/page_view.h"
+#include "window/definition.h"
 #include "window/form1.h"
 #include "window/prepared_scene.h"
 
@@ -39,7 +40,11 @@ T* control(const char* name) {
 
 extern "C" {
 
-// The decimal separator of the browser's language; the page's device pixel ratio.
+// Form1's defined client size, the least the page lays it out at: the page scales below it.
+EMSCRIPTEN_KEEPALIVE int velantra_defined_width() { return kForm1.client_width; }
+EMSCRIPTEN_KEEPALIVE int velantra_defined_height() { return kForm1.client_height; }
+
+// The decimal separator of the browser's language; the device pixels to a picture pixel.
 EMSCRIPTEN_KEEPALIVE void velantra_start(const char* decimal_separator, double ratio) {
     if (program != nullptr) return;
     program = new Program;

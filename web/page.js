@@ -134,7 +134,8 @@ Velantra.make = function (d) {
         const r = canvas.getBoundingClientRect();
         const shift = (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
         this.call('velantra_pointer', ['number', 'number', 'number', 'number'],
-          [event.buttons & 7, shift, event.clientX - r.left, event.clientY - r.top]);
+          [event.buttons & 7, shift, (event.clientX - r.left) / this.scale,
+            (event.clientY - r.top) / this.scale]);
       };
       canvas.addEventListener('pointermove', report);
       canvas.addEventListener('pointerdown', report);
@@ -295,7 +296,7 @@ Velantra.scrollBar = function (d) {
   };
   const along = (event) => {
     const r = trough.getBoundingClientRect();
-    return vertical ? event.clientY - r.top : event.clientX - r.left;
+    return (vertical ? event.clientY - r.top : event.clientX - r.left) / this.scale;
   };
   up.addEventListener('pointerdown', (event) => {
     event.preventDefault(); e.focus(); up.setPointerCapture(event.pointerId); hold(() => act(codes.lineUp));
@@ -608,15 +609,17 @@ Velantra.authors = {
     bar.addEventListener('pointerdown', (event) => {
       if (event.target === close) return;
       bar.setPointerCapture(event.pointerId);
-      const from = { x: event.clientX - w.offsetLeft, y: event.clientY - w.offsetTop };
-      bar.onpointermove = (move) => this.move(move.clientX - from.x, move.clientY - from.y);
+      const s = Velantra.scale;
+      const from = { x: event.clientX / s - w.offsetLeft, y: event.clientY / s - w.offsetTop };
+      bar.onpointermove = (move) => this.move(move.clientX / s - from.x, move.clientY / s - from.y);
     });
     bar.addEventListener('pointerup', () => { bar.onpointermove = null; });
     w.addEventListener('pointerdown', () => { w.style.zIndex = ++Velantra.z; });
     w.addEventListener('keydown', (event) => {
       if (event.key === 'Escape') this.close();
     });
-    document.body.append(w);
+    // In Form1's pixels, scaled with it.
+    Velantra.form1.append(w);
     this.window = w;
   },
   exists() { return this.window !== null; },
@@ -763,7 +766,31 @@ Velantra.address = {
 };
 
 // The page is Form1's window: the client area lies below the menu bar.
-Velantra.frame = () => ({ width: window.innerWidth, height: window.innerHeight });
+Velantra.frame = function () {
+  return { width: this.form1.offsetWidth, height: this.form1.offsetHeight };
+};
+
+// Form1 is never laid out smaller than its defined client size below the menu bar: in a
+// smaller viewport it is laid out at the viewport's size divided by the largest factor that
+// brings that size inside, and shown scaled by it, as a desktop zoomed out.
+Velantra.defined = null;
+Velantra.scale = 1;
+Velantra.fit = function () {
+  const view = document.documentElement;
+  const least = { width: this.defined.width,
+    height: this.defined.height + this.menus.bar.offsetHeight };
+  const scale = Math.min(1, view.clientWidth / least.width, view.clientHeight / least.height);
+  const style = this.form1.style;
+  // The division's rounding never takes it below the least size.
+  style.width = scale < 1 ? `${Math.max(view.clientWidth / scale, least.width)}px` : '';
+  style.height = scale < 1 ? `${Math.max(view.clientHeight / scale, least.height)}px` : '';
+  style.transform = scale < 1 ? `scale(${scale})` : '';
+  const changed = scale !== this.scale;
+  this.scale = scale;
+  if (changed && this.started) this.call('velantra_ratio_changed', ['number'], [this.ratio()]);
+};
+// Device pixels to one of the picture's pixels.
+Velantra.ratio = function () { return (window.devicePixelRatio || 1) * this.scale; };
 Velantra.z = 100;
 Velantra.lastSize = null;
 Velantra.resized = function (size) {
@@ -818,31 +845,35 @@ Velantra.fontsReady = function () {
 Velantra.start = function () {
   this.images = JSON.parse(document.getElementById('velantra-images').textContent);
   const form = document.getElementById('Form1');
+  this.form1 = form;
   this.menus.bar = document.createElement('div');
   this.menus.bar.id = 'menuBar';
   this.menus.bar.setAttribute('role', 'menubar');
   this.client = document.createElement('div');
   this.client.id = 'client';
   form.append(this.menus.bar, this.client);
+  this.defined = { width: Module._velantra_defined_width(),
+    height: Module._velantra_defined_height() };
+  this.fit();
   this.started = true;
   // The client area is measured while it is still empty, so the page is laid out with its
   // controls only once, for the focus on ПУСК.
   const size = () => ({ width: this.client.clientWidth, height: this.client.clientHeight });
   const first = size();
-  Module.ccall('velantra_start', null, ['string', 'number'],
-    [this.separator, window.devicePixelRatio || 1]);
+  Module.ccall('velantra_start', null, ['string', 'number'], [this.separator, this.ratio()]);
   this.resized(first);
   document.getElementById('CmdOK').focus();
   if (location.hash.length > 1) this.address.prepare(location.hash);
   window.addEventListener('hashchange', () => {
     if (location.hash !== this.address.written) this.address.prepare(location.hash);
   });
+  window.addEventListener('resize', () => this.fit());
   new ResizeObserver(() => this.resized(size())).observe(this.client);
   // A new ratio without a new size (another screen) still needs a sharper back buffer.
   const watchRatio = () => {
     const ratio = window.devicePixelRatio || 1;
     matchMedia(`(resolution: ${ratio}dppx)`).addEventListener('change', () => {
-      this.call('velantra_ratio_changed', ['number'], [window.devicePixelRatio || 1]);
+      this.call('velantra_ratio_changed', ['number'], [this.ratio()]);
       watchRatio();
     }, { once: true });
   };

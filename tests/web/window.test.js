@@ -63,7 +63,7 @@ for (const ratio of [1, 2]) {
   });
 }
 
-// In a phone-wide page ПУСК overlaps Text5 and, defined later, lies on top of it.
+// A phone-wide page shows the window scaled down; a click still lands on ПУСК.
 test('a click on ПУСК in a phone-wide page starts the run', async () => {
   const page = await browser.open({ width: 390, height: 844 });
   await page.click('#CmdOK');

@@ -12,7 +12,17 @@ class ChromiumPage extends Page {
     this.mouse = {
       move: (x, y) => page.mouse.move(x, y), down: () => page.mouse.down(), up: () => page.mouse.up(),
     };
-    this.touch = { tap: (x, y) => page.touchscreen.tap(x, y) };
+    // Playwright taps only; a finger that stays down goes through the DevTools protocol.
+    let cdp = null;
+    const finger = async (type, x, y) => {
+      cdp ??= await context.newCDPSession(page);
+      return cdp.send('Input.dispatchTouchEvent', { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y }] });
+    };
+    this.touch = {
+      tap: (x, y) => page.touchscreen.tap(x, y),
+      down: (x, y) => finger('touchStart', x, y), move: (x, y) => finger('touchMove', x, y),
+      up: () => finger('touchEnd'),
+    };
   }
 
   async key(keys) {

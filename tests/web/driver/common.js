@@ -86,7 +86,8 @@ class Document {
 }
 
 // A page: the reads above, plus what the engine does with its input devices. The engine gives
-// `mouse`, `touch` (each { move, down, up, tap(x, y) } as it can), `key`, `type`.
+// `mouse` ({ move(x, y), down, up }), `touch` ({ tap(x, y), down(x, y), move(x, y), up }),
+// `key`, `type`.
 class Page extends Document {
   async click(selector) {
     const [x, y] = await this.centre(selector);

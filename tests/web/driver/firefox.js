@@ -12,7 +12,10 @@ class FirefoxPage extends Page {
     this.mouse = {
       move: (x, y) => page.mouse.move(x, y), down: () => page.mouse.down(), up: () => page.mouse.up(),
     };
-    this.touch = { tap: (x, y) => page.touchscreen.tap(x, y) };
+    this.touch = {
+      tap: (x, y) => page.touchscreen.tap(x, y), down: (x, y) => page.touchscreen.touchStart(x, y),
+      move: (x, y) => page.touchscreen.touchMove(x, y), up: () => page.touchscreen.touchEnd(),
+    };
   }
 
   async key(keys) {

@@ -11,7 +11,7 @@
 //     to fetch outside `allowed` (refused), await page.errors() its uncaught script errors.
 //   Actions, as a person does them (pointer at an element's centre, CSS pixels of the viewport):
 //     page.click(selector), page.tap(selector), page.mouse.move(x, y) / down() / up(),
-//     page.touch.tap(x, y), page.focus(selector),
+//     page.touch.tap(x, y) / down(x, y) / move(x, y) / up(), page.focus(selector),
 //     page.key('Enter' | 'Tab' | 'End' | 'Control+A' | 'Alt+п' | ...), page.type(text)
 //   Reads:
 //     page.text(selector), page.value(selector), page.attribute(selector, name),

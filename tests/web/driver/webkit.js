@@ -39,11 +39,16 @@ class WebKitPage extends Page {
       down: () => driver.actions().press().perform(),
       up: () => driver.actions().release().perform(),
     };
+    // One finger, whose state the session keeps between the actions.
+    const finger = (steps) => {
+      const f = new Pointer('finger', Pointer.Type.TOUCH);
+      return driver.actions().insert(f, ...steps(f)).perform();
+    };
     this.touch = {
-      tap: (x, y) => {
-        const finger = new Pointer('finger', Pointer.Type.TOUCH);
-        return driver.actions().insert(finger, finger.move(at(x, y)), finger.press(), finger.release()).perform();
-      },
+      tap: (x, y) => finger((f) => [f.move(at(x, y)), f.press(), f.release()]),
+      down: (x, y) => finger((f) => [f.move(at(x, y)), f.press()]),
+      move: (x, y) => finger((f) => [f.move(at(x, y))]),
+      up: () => finger((f) => [f.release()]),
     };
   }
 
