@@ -53,18 +53,6 @@ class ChromiumPage extends Page {
     return url;
   }
 
-  async leave(answer) {
-    const asked = new Promise((resolve) => this.page.once('dialog', (d) => {
-      resolve(d.type());
-      return answer ? d.accept() : d.dismiss();
-    }));
-    const closed = this.page.waitForEvent('close', { timeout: 0 });
-    await this.page.close({ runBeforeUnload: true });
-    const got = await Promise.race([asked, new Promise((r) => setTimeout(() => r(null), 3000))]);
-    if (answer || got === null) await closed;
-    return got;
-  }
-
   async frame(selector) {
     const frame = await (await this.page.$(selector)).contentFrame();
     return new ChromiumPage(this.context, this.page, frame);

@@ -95,6 +95,18 @@ class Page extends Document {
     await this.mouse.down();
     await this.mouse.up();
   }
+  // Playwright's and Puppeteer's pages alike: the question comes as a 'dialog' event. WebKit's
+  // page asks in its own way.
+  async leave(answer) {
+    const asked = new Promise((resolve) => this.page.once('dialog', (d) => {
+      resolve(d.type());
+      return answer ? d.accept() : d.dismiss();
+    }));
+    await this.page.close({ runBeforeUnload: true });
+    const got = await Promise.race([asked, new Promise((r) => setTimeout(() => r(null), 3000))]);
+    if (answer || got === null) await until(() => this.page.isClosed(), 'the page to close');
+    return got;
+  }
   // The page's uncaught script errors so far.
   async errors() { return this.thrown; }
   async tap(selector) {

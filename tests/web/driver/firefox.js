@@ -43,17 +43,6 @@ class FirefoxPage extends Page {
     return url;
   }
 
-  async leave(answer) {
-    const asked = new Promise((resolve) => this.page.once('dialog', (d) => {
-      resolve(d.type());
-      return answer ? d.accept() : d.dismiss();
-    }));
-    await this.page.close({ runBeforeUnload: true });
-    const got = await Promise.race([asked, new Promise((r) => setTimeout(() => r(null), 3000))]);
-    if (answer || got === null) await until(() => this.page.isClosed(), 'the page to close');
-    return got;
-  }
-
   async frame(selector) {
     const frame = await (await this.page.$(selector)).contentFrame();
     return new FirefoxPage(this.browser, this.context, this.page, frame);
