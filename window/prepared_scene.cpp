@@ -42,7 +42,8 @@ std::string shown(std::string_view s) {
     if (out.size() > kMaxShown) {
         std::size_t cut = kMaxShown;
         while (cut > 0 && (static_cast<unsigned char>(out[cut]) & 0xC0) == 0x80) --cut;
-        out = out.substr(0, cut) + "…";
+        out.resize(cut);
+        out += "…";
     }
     return "«" + out + "»";
 }
