@@ -21,15 +21,15 @@ Velantra.call = function (name, types, args) {
     return false;
   }
   const fail = (error) => this.fail(error);
-  done.then(() => this.address.follow(name), () => {});
+  // Once the call has left the program altogether, message boxes and all: only then may the
+  // program be asked for the address.
+  done.then(() => setTimeout(() => this.address.follow(name)), () => {});
   if (!this.suspended) {
     done.catch(fail);
     return true;
   }
   done.then(() => {
     this.suspended = false;
-    // Once the call has left the program altogether: it can be asked again only then.
-    setTimeout(() => this.address.follow(name));
     if (this.pendingSize) {
       const size = this.pendingSize;
       this.pendingSize = null;
