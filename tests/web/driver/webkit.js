@@ -200,11 +200,11 @@ async function launch({ page_url }) {
           proxy: { proxyType: 'manual', httpProxy: via, sslProxy: via, noProxy: ['127.0.0.1', 'localhost'] },
         }).build();
         let timer;
-        const late = new Promise((resolve) => { timer = setTimeout(resolve, 15000, null); });
+        const late = new Promise((resolve) => { timer = setTimeout(resolve, 20000, null); });
         driver = await Promise.race([session, late]);
         clearTimeout(timer);
         if (!driver) {
-          if (attempt === 3) throw new Error('the MiniBrowser did not start three times');
+          if (attempt === 4) throw new Error('the MiniBrowser did not start four times');
           session.catch(() => {});
           p.kill();
           servers.delete(`${locale} ${ratio}`);
