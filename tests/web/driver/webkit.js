@@ -95,7 +95,8 @@ class WebKitPage extends Page {
     await until(async () => { tab = (await d.getAllWindowHandles()).find((h) => !before.includes(h)); return tab; }, 'a new tab');
     await d.switchTo().window(tab);
     let url;
-    await until(async () => (url = await d.getCurrentUrl()) !== 'about:blank', 'the new tab to load');
+    // A tab just opened reports an empty address, then about:blank, before its own.
+    await until(async () => !['', 'about:blank'].includes(url = await d.getCurrentUrl()), 'the new tab to load');
     await d.close();
     await d.switchTo().window(home);
     return url;
@@ -164,6 +165,8 @@ async function launch({ page_url }) {
   const { x, display } = await xvfb();
   const { bus, address } = await sessionBus();
   const servers = new Map();
+  // A driver serves one session at a time: a page a failed test left open is closed first.
+  const live = new Map();
   const server = (locale, ratio) => {
     const id = `${locale} ${ratio}`;
     if (!servers.has(id)) {
@@ -194,6 +197,8 @@ async function launch({ page_url }) {
       let driver;
       for (let attempt = 1; !driver; ++attempt) {
         const { p, url: at } = await server(locale, ratio);
+        const left = live.get(at);
+        if (left) await left.quit().catch(() => {});
         const session = new Builder().usingServer(at).withCapabilities({
           browserName: 'MiniBrowser',
           'webkitgtk:browserOptions': { binary, args: ['--automation'] },
@@ -210,6 +215,7 @@ async function launch({ page_url }) {
           servers.delete(`${locale} ${ratio}`);
         }
       }
+      live.set((await server(locale, ratio)).url, driver);
       // The window's frame and toolbars are what the viewport lacks of the window.
       await driver.manage().window().setRect({ width, height });
       const [w, h] = await driver.executeScript('return [innerWidth, innerHeight]');
