@@ -1,7 +1,9 @@
 // Browser benchmarks of the browser edition, through the tests' driver, in each engine given
 // (all three by default), on a 1920 × 1080 page at device pixel ratio 2: file:// load to the
 // first frame showing the start-up state, beside the first frame of a page of one line loaded
-// the same way and in turn with it (the browser's own share); the page's memory once started;
+// the same way and in turn with it (the browser's own share), and beside a page of that line and
+// one canvas the size of the program's picture, filled and crossed by one line (the browser's
+// share of a picture that size, drawn and shown); the page's memory once started;
 // one keystroke in the angle box with all its nested passes and a ПУСК of the longest walk,
 // each action until its drawing is on the canvas.
 // Usage: node bench.js [chromium|firefox|webkit]...  Prints one JSON object of medians in
@@ -31,13 +33,28 @@ async function firstPaint(page) {
 async function measure(engine, rounds) {
   const browser = await require(`../../tests/web/driver/${engine}`).launch({ page_url });
   const floorFile = path.join(os.tmpdir(), `velantra-bench-floor-${process.pid}.html`);
-  fs.writeFileSync(floorFile, '<!DOCTYPE html><meta charset="utf-8"><title>t</title><p>Velantra</p>');
-  const frames = [], floors = [], heaps = [], wasm = [];
+  const canvasFile = path.join(os.tmpdir(), `velantra-bench-canvas-${process.pid}.html`);
+  const line = '<!DOCTYPE html><meta charset="utf-8"><title>t</title><p>Velantra</p>';
+  fs.writeFileSync(floorFile, line);
+  const frames = [], floors = [], canvases = [], heaps = [], wasm = [];
   try {
+    const sized = await browser.open(screen);
+    const picture = await sized.evaluate(() => {
+      const c = document.getElementById('Picture1');
+      return { width: c.width, height: c.height, css: c.clientWidth, cssHeight: c.clientHeight };
+    });
+    await sized.close();
+    fs.writeFileSync(canvasFile, `${line}<canvas id="c" width="${picture.width}" height="${picture.height}" ` +
+      `style="width:${picture.css}px;height:${picture.cssHeight}px"></canvas><script>` +
+      "const g = document.getElementById('c').getContext('2d', { alpha: false });" +
+      `g.fillStyle = '#fff'; g.fillRect(0, 0, ${picture.width}, ${picture.height}); g.strokeStyle = 'red';` +
+      `g.beginPath(); g.moveTo(0, 0); g.lineTo(${picture.width}, ${picture.height}); g.stroke();</script>`);
     for (let i = 0; i < rounds; ++i) {
-      const floor = await browser.open({ ...screen, url: `file://${floorFile}` });
-      floors.push(await firstPaint(floor));
-      await floor.close();
+      for (const [file, into] of [[floorFile, floors], [canvasFile, canvases]]) {
+        const bare = await browser.open({ ...screen, url: `file://${file}` });
+        into.push(await firstPaint(bare));
+        await bare.close();
+      }
       // Opened from file://, the driver returns once the program has started.
       const page = await browser.open(screen);
       frames.push(await firstPaint(page));
@@ -87,12 +104,14 @@ async function measure(engine, rounds) {
       ['Text3', 'Text4', 'Text5', 'Text6'].map((id) => document.getElementById(id).value));
     const run = median(await timed(`document.getElementById('CmdOK').click();`, 100));
     await page.close();
-    const first = median(frames), floor = median(floors);
+    const first = median(frames), floor = median(floors), canvas = median(canvases);
     return { first_frame_ms: first, floor_first_frame_ms: floor, ratio: first / floor,
+      canvas_first_frame_ms: canvas, canvas_ratio: canvas / floor, picture_pixels: [picture.width, picture.height],
       script_heap_bytes: heaps.length ? median(heaps) : null, wasm_memory_bytes: median(wasm),
       keystroke_text6_ms: keystroke, run_longest_ms: run, scene };
   } finally {
     fs.unlinkSync(floorFile);
+    fs.rmSync(canvasFile, { force: true });
     await browser.close();
   }
 }
