@@ -41,11 +41,11 @@ async function measure(engine, rounds) {
     const sized = await browser.open(screen);
     const picture = await sized.evaluate(() => {
       const c = document.getElementById('Picture1');
-      return { width: c.width, height: c.height, css: c.clientWidth, cssHeight: c.clientHeight };
+      return { width: c.width, height: c.height, cssWidth: c.clientWidth, cssHeight: c.clientHeight };
     });
     await sized.close();
     fs.writeFileSync(canvasFile, `${line}<canvas id="c" width="${picture.width}" height="${picture.height}" ` +
-      `style="width:${picture.css}px;height:${picture.cssHeight}px"></canvas><script>` +
+      `style="width:${picture.cssWidth}px;height:${picture.cssHeight}px"></canvas><script>` +
       "const g = document.getElementById('c').getContext('2d', { alpha: false });" +
       `g.fillStyle = '#fff'; g.fillRect(0, 0, ${picture.width}, ${picture.height}); g.strokeStyle = 'red';` +
       `g.beginPath(); g.moveTo(0, 0); g.lineTo(${picture.width}, ${picture.height}); g.stroke();</script>`);
@@ -110,8 +110,7 @@ async function measure(engine, rounds) {
       script_heap_bytes: heaps.length ? median(heaps) : null, wasm_memory_bytes: median(wasm),
       keystroke_text6_ms: keystroke, run_longest_ms: run, scene };
   } finally {
-    fs.unlinkSync(floorFile);
-    fs.rmSync(canvasFile, { force: true });
+    for (const file of [floorFile, canvasFile]) fs.rmSync(file, { force: true });
     await browser.close();
   }
 }

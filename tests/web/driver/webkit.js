@@ -165,8 +165,6 @@ async function launch({ page_url }) {
   const { x, display } = await xvfb();
   const { bus, address } = await sessionBus();
   const servers = new Map();
-  // A driver serves one session at a time: a page a failed test left open is closed first.
-  const live = new Map();
   const server = (locale, ratio) => {
     const id = `${locale} ${ratio}`;
     if (!servers.has(id)) {
@@ -178,7 +176,8 @@ async function launch({ page_url }) {
         const url = `http://127.0.0.1:${port}`;
         await until(() => new Promise((resolve) => http.get(`${url}/status`, (r) => { r.resume(); resolve(true); })
           .on('error', () => resolve(false))), 'WebKitWebDriver');
-        return { p, url };
+        // A driver serves one session at a time: `live` is the one it has open.
+        return { id, p, url, live: null };
       })());
     }
     return servers.get(id);
@@ -196,10 +195,10 @@ async function launch({ page_url }) {
       // goes, and another starts it again.
       let driver;
       for (let attempt = 1; !driver; ++attempt) {
-        const { p, url: at } = await server(locale, ratio);
-        const left = live.get(at);
-        if (left) await left.quit().catch(() => {});
-        const session = new Builder().usingServer(at).withCapabilities({
+        const s = await server(locale, ratio);
+        // A page a failed test left open is closed first.
+        if (s.live) await s.live.quit().catch(() => {});
+        const session = new Builder().usingServer(s.url).withCapabilities({
           browserName: 'MiniBrowser',
           'webkitgtk:browserOptions': { binary, args: ['--automation'] },
           proxy: { proxyType: 'manual', httpProxy: via, sslProxy: via, noProxy: ['127.0.0.1', 'localhost'] },
@@ -211,11 +210,12 @@ async function launch({ page_url }) {
         if (!driver) {
           if (attempt === 4) throw new Error('the MiniBrowser did not start four times');
           session.catch(() => {});
-          p.kill();
-          servers.delete(`${locale} ${ratio}`);
+          s.p.kill();
+          servers.delete(s.id);
+        } else {
+          s.live = driver;
         }
       }
-      live.set((await server(locale, ratio)).url, driver);
       // The window's frame and toolbars are what the viewport lacks of the window.
       await driver.manage().window().setRect({ width, height });
       const [w, h] = await driver.executeScript('return [innerWidth, innerHeight]');
