@@ -7,8 +7,10 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
+#include "model/catalogue.h"
 #include "model/simulation.h"
 #include "surface/painter_surface.h"
 
@@ -21,6 +23,20 @@ struct Figure {
     std::function<void(QPainter&, const QRectF&)> draw;
 };
 
+// What a document's language asks of its figures beside their texts, which come from the
+// catalogue of the language chosen.
+struct Edition {
+    QString program;       // names the drawing program
+    QChar decimal = u',';  // the separator of the numbers the figures print
+};
+
+// A figure's text in the language chosen, with its "{name}" placeholders filled.
+inline QString figure_text(
+    std::string_view source,
+    std::initializer_list<std::pair<std::string_view, std::string_view>> values = {}) {
+    return QString::fromStdString(fill(tr("figure", source), values));
+}
+
 // A scene of the program: its media and the rays started one after another without
 // clearing, as repeated presses of the start button draw them.
 struct Media {
@@ -31,15 +47,15 @@ struct Ray {
 };
 // What a figure adds over the program's drawing (angle marks), in the program's units.
 using Overlay = std::function<void(QPainter&, const PainterSurface&, const Simulation&, double)>;
-Figure ray_figure(const Media& media, const std::vector<Ray>& rays, const QString& program,
+Figure ray_figure(const Media& media, const std::vector<Ray>& rays, const Edition& edition,
                   const Overlay& overlay = {});
 
 // A column of numbers of a document's table: (first column, second column) per row.
 using Table = std::vector<std::pair<double, double>>;
 
 // The program's own ray figures and plots, by the name a document gives them;
-// `tables` are the document's tables in their order, `program` names the drawing program.
-std::map<QString, Figure> ray_figures(const QString& program);
-std::map<QString, Figure> plot_figures(const std::vector<Table>& tables, const QString& program);
+// `tables` are the document's tables in their order.
+std::map<QString, Figure> ray_figures(const Edition& edition);
+std::map<QString, Figure> plot_figures(const std::vector<Table>& tables, const Edition& edition);
 
 }  // namespace velantra::docs

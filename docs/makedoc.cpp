@@ -2,7 +2,8 @@
 // numbers under it, and figures in their places. A source names a figure by <img src="name">
 // (the program's own ray figures and plots, or an image given on the command line) and
 // puts its caption's parameters where it writes {{name}}; {{program}} names the program.
-// Usage: velantra_makedoc <source.html> <output.pdf> [name=image.png ...]
+// The language (Russian by default) is the source's: it chooses the figures' texts and numbers.
+// Usage: velantra_makedoc [--lang <code>] <source.html> <output.pdf> [name=image.png ...]
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <QTextObjectInterface>
 #include <QTextTable>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <memory>
 
@@ -99,6 +101,15 @@ class FigureObject : public QObject, public QTextObjectInterface {
     QRectF page_;
 };
 
+// A language a source may be written in: the word its figure captions start with and the
+// decimal separator of its figures' numbers.
+struct Language {
+    const char* code;
+    const char* figure;
+    QChar decimal;
+};
+constexpr Language kLanguages[] = {{"ru", "Рис.", u','}, {"en", "Fig.", u'.'}};
+
 // The number a cell's text starts with ("65 (почти насыщенный)" gives 65).
 bool leading_number(const QString& text, double& value) {
     static const QRegularExpression number(QStringLiteral("^\\s*([0-9]+(?:[.,][0-9]+)?)"));
@@ -131,9 +142,10 @@ std::vector<Table> numeric_tables(QTextDocument& doc) {
 }
 
 // Turns every <img> that names a figure into the figure object, with the paragraph after it
-// as its caption when that starts with "Рис."; false if a source names an image that is
-// not there.
-bool place_figures(QTextDocument& doc, const std::map<QString, Figure>& figures) {
+// as its caption when that starts with the language's word for a figure; false if a source
+// names an image that is not there.
+bool place_figures(QTextDocument& doc, const std::map<QString, Figure>& figures,
+                   const QString& figure_word) {
     struct Place {
         int position;
         QString name;
@@ -161,7 +173,7 @@ bool place_figures(QTextDocument& doc, const std::map<QString, Figure>& figures)
         format.setObjectType(kFigureObject);
         format.setProperty(kFigureName, place.name);
         const QTextBlock next = doc.findBlock(place.position).next();
-        if (next.isValid() && next.text().startsWith(QStringLiteral("Рис."))) {
+        if (next.isValid() && next.text().startsWith(figure_word)) {
             QTextCursor caption(next);
             caption.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
             format.setProperty(kFigureCaption, caption.selection().toHtml());
@@ -179,11 +191,28 @@ bool place_figures(QTextDocument& doc, const std::map<QString, Figure>& figures)
 }
 
 int run(int argc, char** argv) {
+    const Language* language = &kLanguages[0];
+    if (argc > 2 && std::strcmp(argv[1], "--lang") == 0) {
+        language = nullptr;
+        for (const Language& known : kLanguages)
+            if (std::strcmp(argv[2], known.code) == 0) language = &known;
+        if (language == nullptr) {
+            std::fprintf(stderr, "no language %s\n", argv[2]);
+            return 2;
+        }
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 3) {
         std::fprintf(stderr,
-                     "usage: velantra_makedoc <source.html> <output.pdf> [name=image ...]\n");
+                     "usage: velantra_makedoc [--lang <code>] <source.html> <output.pdf> "
+                     "[name=image ...]\n");
         return 2;
     }
+    // Until a catalogue of the language is built in, the figures keep their Russian texts.
+    if (!set_language(language->code))
+        std::fprintf(stderr, "no catalogue for %s: the figures' texts stay Russian\n",
+                     language->code);
     QFile source(QString::fromLocal8Bit(argv[1]));
     if (!source.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "cannot read %s\n", argv[1]);
@@ -210,8 +239,9 @@ int run(int argc, char** argv) {
     doc.setDefaultFont(font);
     doc.setHtml(html);  // first for the tables that plots draw from
 
-    std::map<QString, Figure> figures = ray_figures(program);
-    figures.merge(plot_figures(numeric_tables(doc), program));
+    const Edition edition{program, language->decimal};
+    std::map<QString, Figure> figures = ray_figures(edition);
+    figures.merge(plot_figures(numeric_tables(doc), edition));
     for (int i = 3; i < argc; ++i) {
         const QString pair = QString::fromLocal8Bit(argv[i]);
         const qsizetype eq = pair.indexOf(u'=');
@@ -235,7 +265,7 @@ int run(int argc, char** argv) {
     FigureObject handler(figures, column);
     doc.documentLayout()->registerHandler(kFigureObject, &handler);
     doc.setHtml(text);
-    if (!place_figures(doc, figures)) return 1;
+    if (!place_figures(doc, figures, QString::fromUtf8(language->figure))) return 1;
     // Lay the whole document out afresh with the figures' sizes.
     doc.markContentsDirty(0, doc.characterCount());
     pdf.setTitle(doc.metaInformation(QTextDocument::DocumentTitle));

@@ -25,15 +25,15 @@ struct Series {
     bool dots = false;  // tabulated values, marked each
 };
 
-QString label(double v, int decimals) {
-    return QString::number(v, 'f', decimals).replace(u'.', u',');
+QString label(double v, int decimals, QChar decimal) {
+    return QString::number(v, 'f', decimals).replace(u'.', decimal);
 }
 
 // A frame with a grid, numbered ticks and titles, and the series over it. With `down`
 // the vertical axis grows downward, as depth does in the program's picture.
 // The legend's first row sits at `legend`, in shares of the axes from the top left.
-void draw_plot(QPainter& painter, const QRectF& area, const Axis& ax, const Axis& ay, bool down,
-               const std::vector<Series>& series, QPointF legend = {0.03, 0.0}) {
+void draw_plot(QPainter& painter, const QRectF& area, QChar decimal, const Axis& ax, const Axis& ay,
+               bool down, const std::vector<Series>& series, QPointF legend = {0.03, 0.0}) {
     const double pixel = area.width() / 600;
     PainterSurface s(painter, area, pixel);
     QFont font(QStringLiteral("Liberation Sans"));
@@ -66,13 +66,13 @@ void draw_plot(QPainter& painter, const QRectF& area, const Axis& ax, const Axis
         const double x = ax.min + i * ax.step;
         s.Line(static_cast<float>(x), static_cast<float>(ay.min), static_cast<float>(x),
                static_cast<float>(ay.max), RGB(215, 215, 215));
-        text_at(x, down ? ay.max : ay.min, label(x, ax.decimals), 0.5, -0.3);
+        text_at(x, down ? ay.max : ay.min, label(x, ax.decimals, decimal), 0.5, -0.3);
     }
     for (int j = 0; j <= ny; ++j) {
         const double y = ay.min + j * ay.step;
         s.Line(static_cast<float>(ax.min), static_cast<float>(y), static_cast<float>(ax.max),
                static_cast<float>(y), RGB(215, 215, 215));
-        text_at(ax.min - 8 * pixel * ux, y, label(y, ay.decimals), 1, 0.5);
+        text_at(ax.min - 8 * pixel * ux, y, label(y, ay.decimals, decimal), 1, 0.5);
     }
     const float x1 = static_cast<float>(ax.min), x2 = static_cast<float>(ax.max);
     const float y1 = static_cast<float>(ay.min), y2 = static_cast<float>(ay.max);
@@ -120,19 +120,22 @@ std::vector<QPointF> points(const Table& table) {
 
 }  // namespace
 
-std::map<QString, Figure> plot_figures(const std::vector<Table>& tables, const QString& program) {
+std::map<QString, Figure> plot_figures(const std::vector<Table>& tables, const Edition& edition) {
     std::map<QString, Figure> f;
+    const std::string program = edition.program.toStdString();
+    const QChar decimal = edition.decimal;
     Figure profile;
     profile.width = 0.8;
     profile.aspect = 0.6;
-    profile.caption = QStringLiteral("Нарисовано средствами программы ") + program + u'.';
-    profile.draw = [](QPainter& painter, const QRectF& area) {
+    profile.caption =
+        figure_text("Нарисовано средствами программы {program}.", {{"program", program}});
+    profile.draw = [decimal](QPainter& painter, const QRectF& area) {
         draw_plot(
-            painter, area, {1.30, 1.55, 0.05, 2, QStringLiteral("показатель преломления n")},
-            {0, 1, 0.25, 2, QStringLiteral("y, м")}, true,
-            {{QStringLiteral("растёт: 1,3333 → 1,4"), RGB(0, 0, 255), {{1.3333, 0}, {1.4, 1}}},
-             {QStringLiteral("постоянен: 1,5"), RGB(0, 150, 0), {{1.5, 0}, {1.5, 1}}},
-             {QStringLiteral("убывает: 1,5 → 1,3333"), RGB(200, 0, 200), {{1.5, 0}, {1.3333, 1}}}},
+            painter, area, decimal, {1.30, 1.55, 0.05, 2, figure_text("показатель преломления n")},
+            {0, 1, 0.25, 2, figure_text("y, м")}, true,
+            {{figure_text("растёт: 1,3333 → 1,4"), RGB(0, 0, 255), {{1.3333, 0}, {1.4, 1}}},
+             {figure_text("постоянен: 1,5"), RGB(0, 150, 0), {{1.5, 0}, {1.5, 1}}},
+             {figure_text("убывает: 1,5 → 1,3333"), RGB(200, 0, 200), {{1.5, 0}, {1.3333, 1}}}},
             {0.42, 0.62});
     };
     f["profile"] = profile;
@@ -141,18 +144,19 @@ std::map<QString, Figure> plot_figures(const std::vector<Table>& tables, const Q
         solutions.width = 0.85;
         solutions.aspect = 0.62;
         solutions.caption =
-            QStringLiteral("По таблицам 1 и 2; нарисовано средствами программы ") + program + u'.';
+            figure_text("По таблицам 1 и 2; нарисовано средствами программы {program}.",
+                        {{"program", program}});
         const Table& sugar = tables[0];
         const Table& salt = tables[1];
-        solutions.draw = [sugar, salt](QPainter& painter, const QRectF& area) {
-            draw_plot(painter, area, {0, 70, 10, 0, QStringLiteral("массовая доля, %")},
+        solutions.draw = [sugar, salt, decimal](QPainter& painter, const QRectF& area) {
+            draw_plot(painter, area, decimal, {0, 70, 10, 0, figure_text("массовая доля, %")},
                       {1.33, 1.46, 0.02, 2, QStringLiteral("n (20 °C)")}, false,
-                      {{QStringLiteral("сахароза"), RGB(0, 0, 255), points(sugar), true},
-                       {QStringLiteral("хлорид натрия"), RGB(0, 150, 0), points(salt), true}});
+                      {{figure_text("сахароза"), RGB(0, 0, 255), points(sugar), true},
+                       {figure_text("хлорид натрия"), RGB(0, 150, 0), points(salt), true}});
         };
         f["solutions"] = solutions;
         // A tank of sugar water from 0 % at the top to 40 % at the bottom, lit from the side.
-        f["tank"] = ray_figure({1.000292, at(sugar, 0), at(sugar, 40)}, {{0.3, 0.3, 85}}, program);
+        f["tank"] = ray_figure({1.000292, at(sugar, 0), at(sugar, 40)}, {{0.3, 0.3, 85}}, edition);
     }
     return f;
 }

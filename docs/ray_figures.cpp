@@ -37,8 +37,8 @@ class CaptionDisplay : public Display {
     void message(const std::string&, const std::string&) override {}
 };
 
-QString number(double v) {
-    return QString::number(v, 'g', 7).replace(u'.', u',').replace(u'-', QChar(0x2212));
+QString number(double v, QChar decimal) {
+    return QString::number(v, 'g', 7).replace(u'.', decimal).replace(u'-', QChar(0x2212));
 }
 
 QFont picture_font(double pixel) {
@@ -47,9 +47,9 @@ QFont picture_font(double pixel) {
     return font;
 }
 
-void set_up(Simulation& sim, const Media& media, const Ray& ray) {
+void set_up(Simulation& sim, const Media& media, const Ray& ray, QChar decimal) {
     Form_Load(sim.scene);
-    sim.decimal_separator = ",";
+    sim.decimal_separator = QString(decimal).toStdString();
     sim.scene.n1 = media.n1;
     sim.scene.nmin = media.nmin;
     sim.scene.nmax = static_cast<float>(media.nmax);
@@ -59,20 +59,20 @@ void set_up(Simulation& sim, const Media& media, const Ray& ray) {
 }
 
 // The program draws the frame for the first ray and runs every ray over it.
-void draw_rays(Simulation& sim, const Media& media, const std::vector<Ray>& rays) {
+void draw_rays(Simulation& sim, const Media& media, const std::vector<Ray>& rays, QChar decimal) {
     for (std::size_t i = 0; i < rays.size(); ++i) {
-        set_up(sim, media, rays[i]);
+        set_up(sim, media, rays[i], decimal);
         if (i == 0) sim.draw_frame();
         sim.raschet();
     }
 }
 
 // The result lines the program shows after the last run, as the window shows them.
-QString results(const Media& media, const std::vector<Ray>& rays) {
+QString results(const Media& media, const std::vector<Ray>& rays, QChar decimal) {
     RasterSurface surface;  // one pixel: only the result lines are wanted
     CaptionDisplay display;
     Simulation sim(surface, display);
-    draw_rays(sim, media, rays);
+    draw_rays(sim, media, rays, decimal);
     QStringList lines;
     for (ResultLabel label : {ResultLabel::Label7, ResultLabel::Label9, ResultLabel::Label8,
                               ResultLabel::Label13, ResultLabel::Label14}) {
@@ -85,24 +85,41 @@ QString results(const Media& media, const std::vector<Ray>& rays) {
     return lines.join(QStringLiteral("; "));
 }
 
-QString parameters(const Media& media, const std::vector<Ray>& rays) {
+QString parameters(const Media& media, const std::vector<Ray>& rays, QChar decimal) {
+    auto number = [decimal](double v) { return docs::number(v, decimal).toStdString(); };
     QString text = QStringLiteral("n1 = %1; nmin = %2; nmax = %3")
-                       .arg(number(media.n1), number(media.nmin), number(media.nmax));
+                       .arg(QString::fromStdString(number(media.n1)),
+                            QString::fromStdString(number(media.nmin)),
+                            QString::fromStdString(number(media.nmax)));
     // Rays from one start point are named by their angles only.
     const bool one_start = std::all_of(rays.begin(), rays.end(), [&](const Ray& r) {
         return r.X0 == rays.front().X0 && r.Yo == rays.front().Yo;
     });
     if (one_start) {
         QStringList angles;
-        for (const Ray& ray : rays) angles << number(ray.a0) + QStringLiteral("°");
-        return text + QStringLiteral("; X0 = %1 м; Yo = %2 м; a0 = %3")
-                          .arg(number(rays.front().X0), number(rays.front().Yo),
-                               angles.join(QStringLiteral(", ")));
+        for (const Ray& ray : rays)
+            angles << QString::fromStdString(number(ray.a0)) + QStringLiteral("°");
+        return text + QStringLiteral("; ") +
+               figure_text("X0 = {x0} м; Yo = {yo} м; a0 = {a0}",
+                           {{"x0", number(rays.front().X0)},
+                            {"yo", number(rays.front().Yo)},
+                            {"a0", angles.join(QStringLiteral(", ")).toStdString()}});
     }
     for (const Ray& ray : rays)
-        text += QStringLiteral("; X0 = %1 м, Yo = %2 м, a0 = %3°")
-                    .arg(number(ray.X0), number(ray.Yo), number(ray.a0));
+        text +=
+            QStringLiteral("; ") +
+            figure_text("X0 = {x0} м, Yo = {yo} м, a0 = {a0}°",
+                        {{"x0", number(ray.X0)}, {"yo", number(ray.Yo)}, {"a0", number(ray.a0)}});
     return text;
+}
+
+// What a ray figure shows, in a sentence: the scene, the program's result lines and the program.
+QString caption(const Media& media, const std::vector<Ray>& rays, const Edition& edition) {
+    return figure_text(
+        "{parameters}. Программа показывает: {results}. Нарисовано моделью программы {program}.",
+        {{"parameters", parameters(media, rays, edition.decimal).toStdString()},
+         {"results", results(media, rays, edition.decimal).toStdString()},
+         {"program", edition.program.toStdString()}});
 }
 
 // Forwards to a surface but draws the landmark circles with a larger radius, for a view
@@ -121,21 +138,20 @@ class WideCircles : public ForwardingSurface {
 // The whole catenary of one start in the lower medium, far beyond the program's picture
 // (outlined): the program's run and landmarks, the curve of formula u = |k|·ch((x − X90)/k)
 // through its vertex dashed, and the boundary with a scale in metres.
-Figure catenary_figure(const Media& media, const Ray& ray, const QString& program) {
+Figure catenary_figure(const Media& media, const Ray& ray, const Edition& edition) {
     constexpr float x1 = -25, x2 = 9, y1 = -7, y2 = 2;
     Figure figure;
     figure.aspect = (y2 - y1) / (x2 - x1);
-    figure.caption = parameters(media, {ray}) + QStringLiteral(". Программа показывает: ") +
-                     results(media, {ray}) + QStringLiteral(". Нарисовано моделью программы ") +
-                     program + QStringLiteral(".");
-    figure.draw = [media, ray](QPainter& painter, const QRectF& area) {
+    figure.caption = caption(media, {ray}, edition);
+    const QChar decimal = edition.decimal;
+    figure.draw = [media, ray, decimal](QPainter& painter, const QRectF& area) {
         const double pixel = area.width() / kPictureWidth;
         PainterSurface surface(painter, area, pixel);
         surface.setFont(picture_font(pixel));
         WideCircles wide(surface, 0.3f);
         CaptionDisplay display;
         Simulation sim(wide, display);
-        set_up(sim, media, ray);
+        set_up(sim, media, ray, decimal);
         sim.parametr();
         surface.Scale(x1, y1, x2, y2);
         surface.Cls();
@@ -157,7 +173,7 @@ Figure catenary_figure(const Media& media, const Ray& ray, const QString& progra
         RasterSurface dry;
         CaptionDisplay quiet;
         Simulation landmarks(dry, quiet);
-        set_up(landmarks, media, ray);
+        set_up(landmarks, media, ray, decimal);
         landmarks.parametr();
         landmarks.raschet();
         const double P = landmarks.scene.n_otn_inv, X90 = landmarks.scene.X90;
@@ -218,20 +234,19 @@ void mark_angle(QPainter& painter, const PainterSurface& surface, double x, doub
     painter.restore();
 }
 
-Figure ray_figure(const Media& media, const std::vector<Ray>& rays, const QString& program,
+Figure ray_figure(const Media& media, const std::vector<Ray>& rays, const Edition& edition,
                   const Overlay& overlay) {
     Figure figure;
     figure.aspect = 1.0 / 3.0;  // 6 m by 2 m: one metre is as long across as down
-    figure.caption = parameters(media, rays) + QStringLiteral(". Программа показывает: ") +
-                     results(media, rays) + QStringLiteral(". Нарисовано моделью программы ") +
-                     program + QStringLiteral(".");
-    figure.draw = [media, rays, overlay](QPainter& painter, const QRectF& area) {
+    figure.caption = caption(media, rays, edition);
+    const QChar decimal = edition.decimal;
+    figure.draw = [media, rays, overlay, decimal](QPainter& painter, const QRectF& area) {
         const double pixel = area.width() / kPictureWidth;
         PainterSurface surface(painter, area, pixel);
         surface.setFont(picture_font(pixel));
         CaptionDisplay display;
         Simulation sim(surface, display);
-        draw_rays(sim, media, rays);
+        draw_rays(sim, media, rays, decimal);
         if (overlay) overlay(painter, surface, sim, pixel);
         painter.save();
         painter.setPen(QPen(Qt::black, pixel));
@@ -243,13 +258,13 @@ Figure ray_figure(const Media& media, const std::vector<Ray>& rays, const QStrin
     return figure;
 }
 
-std::map<QString, Figure> ray_figures(const QString& program) {
+std::map<QString, Figure> ray_figures(const Edition& edition) {
     std::map<QString, Figure> f;
     const Media air_glass{1.000292, 1.5, 1.5};
     // From above into a homogeneous lower medium: incidence, reflection and refraction
     // angles at the boundary point.
     f["refraction"] =
-        ray_figure(air_glass, {{1.6, -0.8, 40}}, program,
+        ray_figure(air_glass, {{1.6, -0.8, 40}}, edition,
                    [](QPainter& p, const PainterSurface& s, const Simulation& sim, double pixel) {
                        const double x = sim.run().X1, beta = sim.run().beta;
                        mark_angle(p, s, x, 0, 180, 220, QStringLiteral("α"), pixel);
@@ -258,7 +273,7 @@ std::map<QString, Figure> ray_figures(const QString& program) {
                    });
     // From below: past the critical angle (left) and just short of it (right).
     f["tir"] =
-        ray_figure(air_glass, {{0.8, 0.8, 135}, {3.2, 0.8, 139}}, program,
+        ray_figure(air_glass, {{0.8, 0.8, 135}, {3.2, 0.8, 139}}, edition,
                    [](QPainter& p, const PainterSurface& s, const Simulation& sim, double pixel) {
                        mark_angle(p, s, 1.6, 0, -45, 0, QStringLiteral("α"), pixel);
                        // The last run is the right ray's: its boundary point and refraction.
@@ -267,14 +282,14 @@ std::map<QString, Figure> ray_figures(const QString& program) {
                        mark_angle(p, s, x, 0, 180 - beta, 180, QStringLiteral("β"), pixel);
                    });
     const Media water_rising{1.000292, 1.3333, 1.4};
-    f["default"] = ray_figure(water_rising, {{2.5, 0.6, 45}}, program);
-    f["catenary"] = catenary_figure(water_rising, {2.5, 0.6, 45}, program);
-    f["vertex"] = ray_figure(water_rising, {{2.0, 0.6, 100}}, program);
-    f["upward"] = ray_figure(water_rising, {{2.5, 0.6, 135}}, program);
-    f["falling"] = ray_figure({1.000292, 1.5, 1.3333}, {{0.5, 0.3, 80}}, program);
+    f["default"] = ray_figure(water_rising, {{2.5, 0.6, 45}}, edition);
+    f["catenary"] = catenary_figure(water_rising, {2.5, 0.6, 45}, edition);
+    f["vertex"] = ray_figure(water_rising, {{2.0, 0.6, 100}}, edition);
+    f["upward"] = ray_figure(water_rising, {{2.5, 0.6, 135}}, edition);
+    f["falling"] = ray_figure({1.000292, 1.5, 1.3333}, {{0.5, 0.3, 80}}, edition);
     std::vector<Ray> fan;
     for (int a0 = 30; a0 <= 150; a0 += 15) fan.push_back({3.0, 0.6, static_cast<double>(a0)});
-    f["fan"] = ray_figure(water_rising, fan, program);
+    f["fan"] = ray_figure(water_rising, fan, edition);
     return f;
 }
 

@@ -1,21 +1,34 @@
 // Draws the main window offscreen after "ПУСК" and saves it as a PNG for the controls guide;
-// with an angle, the angle is typed into its box first.
-// Usage: velantra_snapshot <output.png> [a0]
+// with an angle, the angle is typed into its box first. With a language, the window shows
+// that language's captions and numbers, as the program does when started in it.
+// Usage: velantra_snapshot [--lang <code>] <output.png> [a0]
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <cstdio>
+#include <cstring>
 
 #include "desktop/picture_box.h"
 #include "desktop/program.h"
+#include "model/catalogue.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc > 2 && std::strcmp(argv[1], "--lang") == 0) {
+        // Until a catalogue of the language is built in, the window keeps its Russian captions.
+        if (!velantra::set_language(argv[2]))
+            std::fprintf(stderr, "no catalogue for %s: the window stays Russian\n", argv[2]);
+        // The window's numbers follow the locale; the English edition writes a point.
+        if (std::strcmp(argv[2], "en") == 0) QLocale::setDefault(QLocale(QLocale::English));
+        argc -= 2;
+        argv += 2;
+    }
     if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: velantra_snapshot <output.png> [a0]\n");
+        std::fprintf(stderr, "usage: velantra_snapshot [--lang <code>] <output.png> [a0]\n");
         return 2;
     }
     // The start-up scene asks nothing and sounds nothing, so the real seams stay silent.

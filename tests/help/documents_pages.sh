@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Every page of every document keeps its ink inside the text column (the documents are drawn
+# Every page of every document, in each language, keeps its ink inside the text column (the documents are drawn
 # unclipped to the page's edges, so a table or line that runs past the column shows here), and
 # every figure is there:
 # the band between its caption and the caption above holds the figure's colour, the ray's
@@ -16,7 +16,7 @@ mm() { echo $(( $1 * dpi * 10 / 254 )); }
 # antialiasing allowed); ink is any channel darker than 92 %.
 check_margins() {  # document
   local png ink
-  pdftoppm -r $dpi -png "$dir/$1.pdf" "$work/$1" || { echo "FAIL: $1.pdf does not render"; fail=1; return; }
+  pdftoppm -r $dpi -png "$docs/$1.pdf" "$work/$1" || { echo "FAIL: $docs/$1.pdf does not render"; fail=1; return; }
   for png in "$work/$1"-*.png; do
     ink=$(convert "$png" -fill white -draw "rectangle $(( $(mm 20) - 1 )),$(( $(mm 18) - 1 )) $(( $(mm 190) + 1 )),$(( $(mm 279) + 1 ))" \
       -separate -evaluate-sequence min -threshold 92% -format "%[fx:round(w*h*(1-mean))]" info:)
@@ -24,17 +24,17 @@ check_margins() {  # document
   done
 }
 
-# The figure captioned "Рис. N." has at least `least` pixels of its colour above the caption
+# The figure captioned "<word> N." (the language's word for a figure) has at least `least` pixels of its colour above the caption
 # and below the caption before it on the same page.
 check_figure() {  # document number colour least
   local doc=$1 number=$2 colour=$3 least=$4 pages page top bottom
-  pages=$(pdfinfo "$dir/$doc.pdf" | awk '/^Pages:/ { print $2 }')
+  pages=$(pdfinfo "$docs/$doc.pdf" | awk '/^Pages:/ { print $2 }')
   for ((page = 1; page <= pages; page++)); do
-    read -r top bottom < <(pdftotext -f $page -l $page -bbox "$dir/$doc.pdf" - | awk -v n="$number." '
+    read -r top bottom < <(pdftotext -f $page -l $page -bbox "$docs/$doc.pdf" - | awk -v n="$number." -v fig="$word" '
       /<word / { w = $0; sub(/.*">/, "", w); sub(/<\/word>.*/, "", w)
                  y = $0; sub(/.*yMin="/, "", y); sub(/".*/, "", y)
-                 if (prev == "Рис." && w == n) { print int(top), int(prevy); exit }
-                 if (prev == "Рис." && w ~ /^[0-9]+\.$/) top = prevy
+                 if (prev == fig && w == n) { print int(top), int(prevy); exit }
+                 if (prev == fig && w ~ /^[0-9]+\.$/) top = prevy
                  prev = w; prevy = y }')
     [ -n "${bottom:-}" ] || continue
     local png found high=GB low=R
@@ -45,18 +45,24 @@ check_figure() {  # document number colour least
       -channel $high -threshold 78% -channel $low -threshold 35% -negate +channel \
       -separate -evaluate-sequence min -format "%[fx:round(w*h*mean)]" info:)
     [ "$found" -ge "$least" ] ||
-      { echo "FAIL: $doc.pdf Рис. $number (page $page): $found $colour pixels, expected $least or more"; fail=1; }
+      { echo "FAIL: $docs/$doc.pdf $word $number (page $page): $found $colour pixels, expected $least or more"; fail=1; }
     return
   done
-  echo "FAIL: $doc.pdf has no figure captioned Рис. $number"
+  echo "FAIL: $docs/$doc.pdf has no figure captioned $word $number"
   fail=1
 }
 
-for pdf in "$dir"/*.pdf; do check_margins "$(basename "$pdf" .pdf)"; done
-for n in 1 2 4 5 6 7 8 9; do check_figure spravka $n red 40; done
-check_figure spravka 3 blue 40
-check_figure spravka2 1 blue 40
-check_figure spravka2 2 red 40
-check_figure uprav 1 red 10  # the whole window at column width: a short ray
-check_figure uprav 2 red 40
+# The Russian documents, the original, in the folder itself; each other language's in its own.
+for edition in "ru Рис." "en Fig."; do
+  read -r lang word <<<"$edition"
+  docs=$dir; [ "$lang" = ru ] || docs=$dir/$lang
+  rm -f "$work"/*.png
+  for pdf in "$docs"/*.pdf; do check_margins "$(basename "$pdf" .pdf)"; done
+  for n in 1 2 4 5 6 7 8 9; do check_figure spravka $n red 40; done
+  check_figure spravka 3 blue 40
+  check_figure spravka2 1 blue 40
+  check_figure spravka2 2 red 40
+  check_figure uprav 1 red 10  # the whole window at column width: a short ray
+  check_figure uprav 2 red 40
+done
 exit $fail

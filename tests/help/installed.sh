@@ -15,7 +15,8 @@ expect_install() {  # root on disk, prefix written into the entry
   grep -qx "Exec=$prefix/bin/velantra" "$entry" || { echo "FAIL: Exec= in $entry"; cat "$entry"; fail=1; }
   grep -qx "Path=$prefix/share/velantra" "$entry" || { echo "FAIL: Path= in $entry"; cat "$entry"; fail=1; }
   # Every file the menu opens is in the entry's working directory.
-  for f in spravka.pdf spravka2.pdf spravka3.pdf Snell.pdf uprav.pdf instruction.txt; do
+  # The English ones in a folder of their own there.
+  for f in {,en/}{spravka.pdf,spravka2.pdf,spravka3.pdf,Snell.pdf,uprav.pdf,instruction.txt}; do
     [ -s "$root/share/velantra/$f" ] || { echo "FAIL: $f not installed beside the entry's Path"; fail=1; }
   done
 }
