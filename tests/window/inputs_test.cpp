@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
+#include <utility>
 
 #include "model/scene.h"
 #include "tests/support/checks.h"
@@ -260,18 +262,13 @@ TEST(Inputs, WheelStepsLinesOneByOneAndKeysGoTheWayTheyPoint) {
 
 // A browser's notch is 100 pixels, 3 lines or a page, down positive; rounded as the page did.
 TEST(Inputs, BrowserWheelDeltasAsTurns) {
-    struct Row {
-        double x, y;
-        int mode;
-        WheelTurn turn;
-    };
-    for (const Row& r :
-         {Row{2, 100, 0, {-2, -120}}, Row{-50, 0, 0, {60, 0}}, Row{0, 1.25, 0, {0, -1}},
-          Row{0, -1.25, 0, {0, 2}}, Row{1, 3, 1, {-40, -120}}, Row{0, -1, 2, {0, 120}},
-          Row{0, 1e300, 2, {0, std::numeric_limits<int>::min()}}}) {
-        const WheelTurn t = page_wheel_turn(r.x, r.y, r.mode);
-        EXPECT_EQ(t.x, r.turn.x) << r.x << " " << r.y << " mode " << r.mode;
-        EXPECT_EQ(t.y, r.turn.y) << r.x << " " << r.y << " mode " << r.mode;
+    using Row = std::tuple<double, double, int, int, int>;  // the deltas, their mode, the turn
+    for (const auto& [dx, dy, mode, x, y] :
+         {Row{2, 100, 0, -2, -120}, Row{-50, 0, 0, 60, 0}, Row{0, 1.25, 0, 0, -1},
+          Row{0, -1.25, 0, 0, 2}, Row{1, 3, 1, -40, -120}, Row{0, -1, 2, 0, 120},
+          Row{0, 1e300, 2, 0, std::numeric_limits<int>::min()}}) {
+        const WheelTurn t = page_wheel_turn(dx, dy, mode);
+        EXPECT_EQ(std::pair(t.x, t.y), std::pair(x, y)) << dx << " " << dy << " mode " << mode;
     }
 }
 
