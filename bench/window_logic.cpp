@@ -69,7 +69,7 @@ void BM_LogicSoakMillionActions(benchmark::State& state) {
             } else if (kind < 80) {
                 f.client_resized(100 + pick(1800), 40 + pick(1000));
             } else if (kind < 98) {
-                f.pointer_moved(0, 0, pick(900) - 100, pick(400) - 100);
+                f.pointer_moved(pick(900) - 100, pick(400) - 100);
             } else if (kind < 99) {
                 f.menu_chosen(menu[pick(5)]);
             } else {

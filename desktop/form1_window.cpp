@@ -12,7 +12,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QWheelEvent>
-#include <cstdlib>
 #include <optional>
 
 #include "desktop/accessibility.h"
@@ -65,6 +64,9 @@ class ScrollInput : public QObject {
         scroll->installEventFilter(this);
         connect(scroll, &QAbstractSlider::actionTriggered, this,
                 [this](int action) { triggered(action); });
+        // The thumb's drag steps; with tracking off, its release comes as an action.
+        connect(scroll, &QAbstractSlider::sliderMoved, this,
+                [this](int position) { form_.thumb_moved(bar_, position, false); });
         // Set by Qt without an action: its context menu's "Scroll here".
         connect(scroll, &QAbstractSlider::valueChanged, this,
                 [this](int position) { form_.scrolled_to(bar_, bar_.value_at(position)); });
@@ -74,19 +76,21 @@ class ScrollInput : public QObject {
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Wheel) {
             const QPoint turn = static_cast<QWheelEvent*>(event)->angleDelta();
-            // A horizontal bar takes a tilted wheel too.
-            const bool tilt =
-                scroll_->orientation() == Qt::Horizontal && std::abs(turn.x()) > std::abs(turn.y());
-            form_.wheeled(bar_, tilt ? turn.x() : turn.y(), QApplication::wheelScrollLines());
+            form_.wheeled(bar_, WheelTurn{turn.x(), turn.y()}, QApplication::wheelScrollLines());
             return true;
         }
         if (event->type() != QEvent::KeyPress) return false;
         const auto* press = static_cast<QKeyEvent*>(event);
-        if (press->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
-            return false;
         const std::optional<ScrollKey> key = scroll_key_of(press->key());
         if (!key) return false;
-        form_.scroll_key(bar_, *key);
+        const Qt::KeyboardModifiers held = press->modifiers();
+        if (form_.scroll_key(
+                bar_, *key,
+                KeyModifiers{held.testFlag(Qt::AltModifier), held.testFlag(Qt::ControlModifier),
+                             held.testFlag(Qt::MetaModifier)}))
+            return true;
+        // A key the bar leaves goes on to the window, past Qt's own step on the bar.
+        event->ignore();
         return true;
     }
 
@@ -116,7 +120,7 @@ class ScrollInput : public QObject {
                 form_.scrolled(bar_, ScrollAction::ToBottom);
                 break;
             case QAbstractSlider::SliderMove:
-                form_.scrolled_to(bar_, bar_.value_at(released));
+                form_.thumb_moved(bar_, released, true);
                 break;
             default:
                 break;
@@ -186,9 +190,7 @@ void Form1Window::define_controls() {
                 auto* picture = new PictureBox(surface_, client_);
                 picture->setFocusPolicy(Qt::StrongFocus);
                 picture->on_mouse_move = [this](double px, double py) {
-                    form_->pointer_moved(
-                        static_cast<int>(QApplication::mouseButtons().toInt()),
-                        static_cast<int>(QApplication::keyboardModifiers().toInt()), px, py);
+                    form_->pointer_moved(px, py);
                 };
                 w = picture;
                 break;
@@ -216,7 +218,7 @@ void Form1Window::define_controls() {
                 scroll->setSingleStep(bar.small());
                 scroll->setPageStep(bar.large());
                 scroll->setValue(bar.position());
-                // Dragging the thumb reports only when it is released.
+                // Qt's value stays until the logic has taken a released thumb.
                 scroll->setTracking(false);
                 scroll->setFocusPolicy(Qt::StrongFocus);
                 new ScrollInput(scroll, bar, *form_);

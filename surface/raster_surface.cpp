@@ -1,7 +1,8 @@
 #include "surface/raster_surface.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "surface/device_pixels.h"
 
 namespace velantra {
 
@@ -13,10 +14,8 @@ RasterSurface::RasterSurface() : PainterSurface(QRectF(0, 0, 1, 1)) {
 void RasterSurface::resize(int width_px, int height_px, double ratio) {
     size_ = QSize(std::max(1, width_px), std::max(1, height_px));
     ratio = usable_ratio(ratio);
-    // Rounded up, so a fractional ratio still covers the last picture pixel.
-    image_ =
-        QImage(static_cast<int>(std::ceil(size_.width() * ratio - 1e-9)),
-               static_cast<int>(std::ceil(size_.height() * ratio - 1e-9)), QImage::Format_RGB32);
+    image_ = QImage(device_pixels(size_.width(), ratio), device_pixels(size_.height(), ratio),
+                    QImage::Format_RGB32);
     image_.setDevicePixelRatio(ratio);
     setDeviceRatio(ratio);
     image_.fill(colour_of(back_colour()));

@@ -130,6 +130,7 @@ void ScrollBar::key(ScrollKey key) {
 }
 
 void ScrollBar::wheel(int delta, int lines) {
+    if (delta == 0) return;
     // A turn the other way starts afresh.
     if ((delta > 0) != (wheel_rest_ > 0)) wheel_rest_ = 0;
     const long long turned = wheel_rest_ + static_cast<long long>(delta) * std::max(lines, 0);

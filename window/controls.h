@@ -9,6 +9,7 @@
 
 #include "window/definition.h"
 #include "window/view.h"
+#include "window/wheel.h"
 
 namespace velantra {
 
@@ -76,12 +77,11 @@ class TextBox : public Control {
 
 // An arrow or a trough click on a scroll bar; Up goes toward the top (left) end.
 enum class ScrollAction { LineUp, LineDown, PageUp, PageDown, ToTop, ToBottom };
-// The keys a focused scroll bar takes.
+// The keys a focused scroll bar takes, and the modifiers held with one.
 enum class ScrollKey { Up, Down, Left, Right, PageUp, PageDown, Home, End };
-// A wheel notch as the platforms count its turn, and the lines it steps where the user's
-// system sets nothing else.
-inline constexpr int kWheelNotch = 120;
-inline constexpr int kWheelLines = 3;
+struct KeyModifiers {
+    bool alt = false, ctrl = false, meta = false;
+};
 
 class ScrollBar : public Control {
   public:
@@ -105,6 +105,7 @@ class ScrollBar : public Control {
     void key(ScrollKey key);
     // A wheel's turn in 1/kWheelNotch notches, positive away from the user (toward the top
     // end), of `lines` line steps a notch: each step is an arrow's, so they wrap one by one.
+    // No turn leaves the part of a notch turned so far as it is.
     void wheel(int delta, int lines);
 
     std::function<void()> Change;

@@ -42,14 +42,21 @@ class Form1 : private Display {
     // A new one (another screen, a new zoom) redraws the picture at once, at the same size.
     void resolution_changed(double ratio);
     void typed(TextBox& box, const std::string& text, int caret);
-    // A scroll bar's arrow or trough, a key on it, a wheel turned over it (ScrollBar::wheel),
-    // its thumb released at the value under it (ScrollBar::value_at of its position).
+    // A scroll bar's arrow or trough.
     void scrolled(ScrollBar& bar, ScrollAction action);
-    void scroll_key(ScrollBar& bar, ScrollKey key);
-    void wheeled(ScrollBar& bar, int delta, int lines);
+    // A key on it; false when the bar leaves the key to others (Alt, Ctrl or Meta held).
+    bool scroll_key(ScrollBar& bar, ScrollKey key, KeyModifiers modifiers);
+    // A wheel turned over it, of `lines` line steps a notch (ScrollBar::wheel). A horizontal
+    // bar takes the turn across when it is the larger, so that a tilt or a sideways swipe
+    // moves it while a stroke down the wheel that wanders a little still goes by its stroke.
+    void wheeled(ScrollBar& bar, WheelTurn turn, int lines);
+    // Its thumb dragged to a position from the top (left) end, every step and the release:
+    // the bar takes the value under the thumb when it is released.
+    void thumb_moved(ScrollBar& bar, int position, bool released);
+    // A value set by the platform's own means ("Scroll here", assistive technology).
     void scrolled_to(ScrollBar& bar, int value);
     // Pixels within Picture1.
-    void pointer_moved(int button, int shift, double px, double py);
+    void pointer_moved(double px, double py);
     void menu_chosen(std::string_view entry);
     // Asks first; true when the program ends.
     bool close_requested();
@@ -83,7 +90,7 @@ class Form1 : private Display {
     void HScroll1_Change();
     void VScroll1_Change();
     void VScroll2_Change();
-    void Picture1_MouseMove(int button, int shift, float x, float y);
+    void Picture1_MouseMove(float x, float y);
     void mnuFilespravka_Click();
     void mnuFilespravka2_Click();
     void mnuFilespravka3_Click();

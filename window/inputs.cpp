@@ -3,6 +3,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdlib>
 
 #include "model/format.h"
 #include "window/form1.h"
@@ -26,9 +27,21 @@ void Form1::typed(TextBox& box, const std::string& text, int caret) { box.edit(t
 
 void Form1::scrolled(ScrollBar& bar, ScrollAction action) { bar.act(action); }
 
-void Form1::scroll_key(ScrollBar& bar, ScrollKey key) { bar.key(key); }
+bool Form1::scroll_key(ScrollBar& bar, ScrollKey key, KeyModifiers modifiers) {
+    if (modifiers.alt || modifiers.ctrl || modifiers.meta) return false;
+    bar.key(key);
+    return true;
+}
 
-void Form1::wheeled(ScrollBar& bar, int delta, int lines) { bar.wheel(delta, lines); }
+void Form1::wheeled(ScrollBar& bar, WheelTurn turn, int lines) {
+    const bool across =
+        bar.def().kind == ControlKind::HScrollBar && std::abs(turn.x) > std::abs(turn.y);
+    bar.wheel(across ? turn.x : turn.y, lines);
+}
+
+void Form1::thumb_moved(ScrollBar& bar, int position, bool released) {
+    if (released) bar.set_value(bar.value_at(position));
+}
 
 void Form1::scrolled_to(ScrollBar& bar, int value) { bar.set_value(value); }
 

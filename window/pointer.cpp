@@ -5,12 +5,12 @@
 
 namespace velantra {
 
-void Form1::pointer_moved(int button, int shift, double px, double py) {
+void Form1::pointer_moved(double px, double py) {
     const DevicePoint p = picture_.map().to_user(px, py);
-    Picture1_MouseMove(button, shift, static_cast<float>(p.x), static_cast<float>(p.y));
+    Picture1_MouseMove(static_cast<float>(p.x), static_cast<float>(p.y));
 }
 
-void Form1::Picture1_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
+void Form1::Picture1_MouseMove(float x, float y) {
     const std::string& sep = sim_.decimal_separator;
     Label12.set_caption("X=" + format_fixed(x, 3, sep) + " м");
     Label15.set_caption("Y=" + format_fixed(y, 3, sep) + " м");

@@ -207,7 +207,7 @@ class Scenes {
         w.print_drawn("run");
         const PixelRect& p = w.form.Picture1.pixels();
         for (int i = 0; i <= 4; ++i)
-            w.form.pointer_moved(0, 0, p.width * i / 4.0 - 0.5, p.height * (4 - i) / 4.0 + 0.25);
+            w.form.pointer_moved(p.width * i / 4.0 - 0.5, p.height * (4 - i) / 4.0 + 0.25);
     }
     long count() const { return count_; }
 
@@ -326,21 +326,21 @@ void run_all(Printer& out, int random_scenes) {
                 }
                 for (const ScrollKey k : keys) {
                     w.form.scrolled(bar, end);
-                    w.form.scroll_key(bar, k);
+                    w.form.scroll_key(bar, k, {});
                 }
                 for (const int delta : {120, -120, 60, 60, -240, 40, -80, 360}) {
                     w.form.scrolled(bar, end);
-                    w.form.wheeled(bar, delta, delta == 360 ? 1 : kWheelLines);
+                    w.form.wheeled(bar, {0, delta}, delta == 360 ? 1 : kWheelLines);
                 }
                 for (const int position : {-5, 0, 1, bar.span() - 1, bar.span(), bar.span() + 5})
-                    w.form.scrolled_to(bar, bar.value_at(position));
+                    w.form.thumb_moved(bar, position, true);
             });
     for (const int a : {178, 179, 180, -180, -179, -178})
         scenes.scene("wheel across the wrap " + std::to_string(a), [&](Window& w) {
             ScrollBar& bar = w.bar("VScroll2");
             for (const int delta : {120, -120, -120, 120, 240}) {
                 w.form.scrolled_to(bar, a);
-                w.form.wheeled(bar, delta, kWheelLines);
+                w.form.wheeled(bar, {0, delta}, kWheelLines);
             }
         });
 
@@ -410,6 +410,25 @@ void run_all(Printer& out, int random_scenes) {
             }
         });
     }
+    // A tilted wheel on each bar, in the page's deltas and in the desktop's turns, keys with a
+    // modifier held, and a thumb's drag steps before its release.
+    for (const char* name : {"HScroll1", "VScroll1", "VScroll2"})
+        scenes.scene(std::string("tilted wheel ") + name, [&](Window& w) {
+            ScrollBar& bar = w.bar(name);
+            for (const int mode : {0, 1}) {
+                w.form.wheeled(bar, page_wheel_turn(2, 100, mode), kWheelLines);
+                w.form.wheeled(bar, page_wheel_turn(100, 2, mode), kWheelLines);
+                w.form.wheeled(bar, page_wheel_turn(-100, -2, mode), kWheelLines);
+            }
+            for (const WheelTurn turn : {WheelTurn{2, 100}, WheelTurn{100, 2}, WheelTurn{-100, 2}})
+                w.form.wheeled(bar, turn, kWheelLines);
+            for (const KeyModifiers held : {KeyModifiers{.alt = true}, KeyModifiers{.ctrl = true},
+                                            KeyModifiers{.meta = true}})
+                if (w.form.scroll_key(bar, ScrollKey::End, held)) out.line("key taken");
+            w.form.thumb_moved(bar, 7, false);
+            w.form.thumb_moved(bar, bar.span(), false);
+            w.form.thumb_moved(bar, 7, true);
+        });
     out.line("scenes " + std::to_string(scenes.count()));
 }
 

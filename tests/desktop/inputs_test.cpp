@@ -87,11 +87,12 @@ void InputsTest::typing_an_index_violation() {
 
 void InputsTest::wheel_and_home_end_follow_the_hand() {
     Rig rig;
-    auto wheel_up = [](QScrollBar* bar) {
-        QWheelEvent up(QPointF(2, 2), bar->mapToGlobal(QPointF(2, 2)), QPoint(), QPoint(0, 120),
-                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    auto wheel = [](QScrollBar* bar, QPoint turn) {
+        QWheelEvent up(QPointF(2, 2), bar->mapToGlobal(QPointF(2, 2)), QPoint(), turn, Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(bar, &up);
     };
+    auto wheel_up = [&](QScrollBar* bar) { wheel(bar, QPoint(0, 120)); };
     const int lines = QApplication::wheelScrollLines();
     Form1& f = rig.logic();
     auto* h = rig.find<QScrollBar>("HScroll1");
@@ -122,10 +123,26 @@ void InputsTest::wheel_and_home_end_follow_the_hand() {
     QCOMPARE(f.VScroll1.value(), -100);
     QTest::keyClick(h, Qt::Key_End);
     QCOMPARE(f.HScroll1.value(), 600);
-    // The arrow keys go the way they point.
+    // The arrow keys go the way they point; with Ctrl or Alt held they are not the bar's.
     QTest::keyClick(h, Qt::Key_Left);
     QCOMPARE(f.HScroll1.value(), 599);
     QCOMPARE(rig.text("Text4"), QStringLiteral(" 5.99"));
+    QTest::keyClick(h, Qt::Key_Left, Qt::ControlModifier);
+    QTest::keyClick(v1, Qt::Key_Home, Qt::AltModifier);
+    QCOMPARE(f.HScroll1.value(), 599);
+    QCOMPARE(f.VScroll1.value(), -100);
+    // A tilt to the left moves the horizontal bar; a stroke that drifts across goes by the stroke.
+    wheel(h, QPoint(120, 2));
+    QCOMPARE(f.HScroll1.value(), 599 - lines);
+    wheel(h, QPoint(2, -120));
+    QCOMPARE(f.HScroll1.value(), 599);
+    // A dragged thumb moves the value only when it is released.
+    v1->setSliderDown(true);
+    v1->setSliderPosition(150);
+    QCOMPARE(f.VScroll1.value(), -100);
+    v1->setSliderDown(false);
+    QCOMPARE(f.VScroll1.value(), 50);
+    QCOMPARE(v1->value(), 150);
 }
 
 void InputsTest::read_only_boxes_take_no_keys() {

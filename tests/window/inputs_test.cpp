@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
+#include <utility>
 
 #include "model/scene.h"
 #include "tests/support/checks.h"
@@ -204,8 +206,10 @@ TEST(Inputs, AngleScrollBarGrowsUpwardAndWraps) {
     EXPECT_EQ(bar.value(), -179);
     rig.form.scrolled(bar, ScrollAction::ToBottom);
     EXPECT_EQ(bar.value(), 179);
-    // A released drag beyond the range holds at its end.
-    rig.form.scrolled_to(rig.form.VScroll1, 1000);
+    // A thumb dragged beyond the range moves nothing until it is released, at the end.
+    rig.form.thumb_moved(rig.form.VScroll1, 1000, false);
+    EXPECT_EQ(rig.form.VScroll1.value(), 60);
+    rig.form.thumb_moved(rig.form.VScroll1, 1000, true);
     EXPECT_EQ(rig.form.VScroll1.value(), 100);
     rig.form.scrolled(rig.form.VScroll1, ScrollAction::LineUp);  // its upper arrow lowers Yo
     EXPECT_EQ(rig.form.simulation().scene.Yo, 0.99);
@@ -220,22 +224,52 @@ TEST(Inputs, WheelStepsLinesOneByOneAndKeysGoTheWayTheyPoint) {
     EXPECT_EQ(rig.form.VScroll1.value_at(160), 60);
     bar.set_value(179);
     const int before = rig.form.resize_passes();
-    rig.form.wheeled(bar, kWheelNotch, kWheelLines);  // 180, 181 → −179, −178
+    rig.form.wheeled(bar, {0, kWheelNotch}, kWheelLines);  // 180, 181 → −179, −178
     EXPECT_EQ(bar.value(), -178);
     EXPECT_EQ(rig.form.resize_passes() - before, 3);
-    // Half a notch waits for its other half; a turn the other way drops it.
-    rig.form.wheeled(bar, 60, 1);
-    rig.form.wheeled(bar, -60, 1);
+    // Half a notch waits for its other half; a turn the other way drops it, no turn keeps it.
+    rig.form.wheeled(bar, {0, 60}, 1);
+    rig.form.wheeled(bar, {0, -60}, 1);
     EXPECT_EQ(bar.value(), -178);
-    rig.form.wheeled(bar, -60, 1);
+    rig.form.wheeled(bar, {0, -60}, 1);
+    rig.form.wheeled(bar, {0, 0}, 1);
+    rig.form.wheeled(bar, {0, -60}, 1);
     EXPECT_EQ(bar.value(), -179);
+    // A stroke down the wheel that drifts a little across goes by the stroke; a tilt or a
+    // sideways swipe (negative: to the right) moves the horizontal bar, never a vertical one.
+    ScrollBar& h = rig.form.HScroll1;
+    rig.form.wheeled(h, page_wheel_turn(2, 100, 0), kWheelLines);
+    EXPECT_EQ(rig.text("Text4"), " 2.53");
+    rig.form.wheeled(h, page_wheel_turn(100, 2, 0), kWheelLines);
+    EXPECT_EQ(h.value(), 256);
+    rig.form.wheeled(h, {kWheelNotch, -kWheelNotch}, 1);
+    EXPECT_EQ(h.value(), 257);
+    rig.form.wheeled(rig.form.VScroll1, {-kWheelNotch, 2}, 1);
+    EXPECT_EQ(rig.form.VScroll1.value(), 60);
     // However far one event turns, it sweeps the range once at most.
-    rig.form.wheeled(rig.form.HScroll1, std::numeric_limits<int>::max(), kWheelLines);
-    EXPECT_EQ(rig.form.HScroll1.value(), 0);
-    rig.form.scroll_key(rig.form.VScroll1, ScrollKey::Left);
+    rig.form.wheeled(h, {0, std::numeric_limits<int>::max()}, kWheelLines);
+    EXPECT_EQ(h.value(), 0);
+    EXPECT_TRUE(rig.form.scroll_key(rig.form.VScroll1, ScrollKey::Left, {}));
     EXPECT_EQ(rig.form.VScroll1.value(), 59);
-    rig.form.scroll_key(rig.form.HScroll1, ScrollKey::End);
+    // A key with Alt, Ctrl or Meta held is left to others.
+    for (const KeyModifiers held :
+         {KeyModifiers{.alt = true}, KeyModifiers{.ctrl = true}, KeyModifiers{.meta = true}})
+        EXPECT_FALSE(rig.form.scroll_key(h, ScrollKey::End, held));
+    EXPECT_EQ(h.value(), 0);
+    rig.form.scroll_key(h, ScrollKey::End, {});
     EXPECT_EQ(rig.text("Text4"), " 6");
+}
+
+// A browser's notch is 100 pixels, 3 lines or a page, down positive; rounded as the page did.
+TEST(Inputs, BrowserWheelDeltasAsTurns) {
+    using Row = std::tuple<double, double, int, int, int>;  // the deltas, their mode, the turn
+    for (const auto& [dx, dy, mode, x, y] :
+         {Row{2, 100, 0, -2, -120}, Row{-50, 0, 0, 60, 0}, Row{0, 1.25, 0, 0, -1},
+          Row{0, -1.25, 0, 0, 2}, Row{1, 3, 1, -40, -120}, Row{0, -1, 2, 0, 120},
+          Row{0, 1e300, 2, 0, std::numeric_limits<int>::min()}}) {
+        const WheelTurn t = page_wheel_turn(dx, dy, mode);
+        EXPECT_EQ(std::pair(t.x, t.y), std::pair(x, y)) << dx << " " << dy << " mode " << mode;
+    }
 }
 
 TEST(Inputs, PositionScrollBarsGoThroughTheirTexts) {

@@ -146,7 +146,7 @@ class PointerReadout : public ::testing::TestWithParam<Readout> {};
 TEST_P(PointerReadout, FormatsMetres) {
     const Readout& r = GetParam();
     FormRig rig;
-    rig.form.Picture1_MouseMove(0, 0, r.x, r.y);
+    rig.form.Picture1_MouseMove(r.x, r.y);
     EXPECT_EQ(rig.caption("Label12"), r.label12);
     EXPECT_EQ(rig.caption("Label15"), r.label15);
 }
@@ -163,11 +163,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Pointer, PixelsReadAsUserUnitsWithTheRegionalSeparator) {
     FormRig rig;
     // Pixel (349, 0) is the middle of 698 pixels across, the top edge is y = −1.
-    rig.form.pointer_moved(0, 0, 349, 0);
+    rig.form.pointer_moved(349, 0);
     EXPECT_EQ(rig.caption("Label12"), "X=3.000 м");
     EXPECT_EQ(rig.caption("Label15"), "Y=-1.000 м");
-    // Dragged beyond the left edge with a button held: a negative x.
-    rig.form.pointer_moved(1, 0, -70, 247);
+    // Dragged beyond the left edge: a negative x.
+    rig.form.pointer_moved(-70, 247);
     EXPECT_EQ(rig.caption("Label12"), "X=-0.602 м");
     EXPECT_EQ(rig.caption("Label15"), "Y=1.000 м");
     // The readout survives a redraw and a resize.
@@ -176,7 +176,7 @@ TEST(Pointer, PixelsReadAsUserUnitsWithTheRegionalSeparator) {
     EXPECT_EQ(rig.caption("Label12"), "X=-0.602 м");
 
     FormRig comma(",");
-    comma.form.Picture1_MouseMove(0, 0, 2.5f, 0.6f);
+    comma.form.Picture1_MouseMove(2.5f, 0.6f);
     EXPECT_EQ(comma.caption("Label12"), "X=2,500 м");
     // The input boxes keep "." whatever the region.
     EXPECT_EQ(comma.text("Text5"), " .6");
