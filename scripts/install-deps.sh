@@ -29,7 +29,8 @@ for group in "${@:-run}"; do
     # firefox-esr, webkit2gtk-driver with libwebkit2gtk-4.1-0 (its MiniBrowser), xvfb (the
     # MiniBrowser has no headless mode), locales (the MiniBrowser's language is the C locale's,
     # compiled by localedef where the system has none): the other two engines of the tests.
-    web) packages+=(emscripten nodejs chromium fonttools python3-brotli fonts-liberation
+    # esbuild: bundles the page's modules into its one script.
+    web) packages+=(emscripten esbuild nodejs chromium fonttools python3-brotli fonts-liberation
       fonts-dejavu-core firefox-esr webkit2gtk-driver libwebkit2gtk-4.1-0 xvfb locales)
       command -v npm >/dev/null || packages+=(npm) ;;
     *) echo "install-deps.sh: unknown group $group (run, test, package, release, web)" >&2; exit 2 ;;

@@ -6,29 +6,34 @@
 #include <cmath>
 #include <cstdio>
 
-// The page's picture (page.js) draws in picture pixels; its canvas holds ratio device
-// pixels for each of them.
-EM_JS(void, velantra_picture_resize, (int width, int height, double ratio, int back),
-      { Velantra.picture.resize(width, height, ratio, back); });
+// The page's picture (web/page/picture.js) draws in picture pixels on a canvas of the device
+// pixels given.
+EM_JS(void, velantra_picture_resize,
+      (int width, int height, int device_width, int device_height, int back),
+      { Module.page.picture.resize(width, height, device_width, device_height, back); });
 EM_JS(void, velantra_picture_fill, (double x, double y, double w, double h, int colour),
-      { Velantra.picture.fill(x, y, w, h, colour); });
+      { Module.page.picture.fill(x, y, w, h, colour); });
 EM_JS(void, velantra_picture_line,
       (double x1, double y1, double x2, double y2, double width, int colour),
-      { Velantra.picture.line(x1, y1, x2, y2, width, colour); });
+      { Module.page.picture.line(x1, y1, x2, y2, width, colour); });
 EM_JS(void, velantra_picture_dot, (double x, double y, double width, int colour),
-      { Velantra.picture.dot(x, y, width, colour); });
+      { Module.page.picture.dot(x, y, width, colour); });
 EM_JS(void, velantra_picture_circle, (double x, double y, double r, double width, int colour),
-      { Velantra.picture.circle(x, y, r, width, colour); });
+      { Module.page.picture.circle(x, y, r, width, colour); });
 EM_JS(void, velantra_picture_text, (double x, double y, const char* text, int colour),
-      { Velantra.picture.text(x, y, UTF8ToString(text), colour); });
+      { Module.page.picture.text(x, y, UTF8ToString(text), colour); });
 EM_JS(void, velantra_picture_font, (const char* font),
-      { Velantra.picture.font = UTF8ToString(font); });
+      { Module.page.picture.font(UTF8ToString(font)); });
 
 namespace velantra {
 
 namespace {
 
 int js_colour(Colour c) { return static_cast<int>(c & 0xFFFFFFu); }
+
+// TODAY: surface/device_pixels.h's device_pixels() replaces this once it lands. Rounded up, so
+// a fractional ratio still covers the last picture pixel.
+int device_pixels(int css, double ratio) { return static_cast<int>(std::ceil(css * ratio - 1e-9)); }
 
 }  // namespace
 
@@ -44,7 +49,9 @@ CanvasSurface::CanvasSurface() : ScreenedSurface(0, 0, 1, 1, 1.0) {}
 void CanvasSurface::resize(int width_px, int height_px, double ratio) {
     const int w = std::max(1, width_px), h = std::max(1, height_px);
     set_area(0, 0, w, h);
-    velantra_picture_resize(w, h, usable_ratio(ratio), js_colour(back_colour()));
+    const double r = usable_ratio(ratio);
+    velantra_picture_resize(w, h, device_pixels(w, r), device_pixels(h, r),
+                            js_colour(back_colour()));
 }
 
 void CanvasSurface::set_look(Colour back, Colour fore, const FontDef& font) {

@@ -1,16 +1,23 @@
-// The browser edition's entry points: the page's script starts the program once and then
-// hands in each user action by control name. The program's objects live as long as the page.
+// The browser edition's entry points: the page's script (web/page/bridge.js, which declares
+// each of them with its fields) starts the program once and then hands in each user action by
+// control name, as raw facts. Every call answers with a record: the scene's address to write
+// ("" while it is unchanged) and what else the page asked. The program's objects live as long
+// as the page. The lines marked TODAY stand for the window logic's coming API.
 
 #include <emscripten.h>
 
+#include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/web/launcher.h"
 #include "platform/web/message_box.h"
 #include "platform/web/tone.h"
 #include "web/canvas_surface.h"
 #include "web/page_view.h"
+#include "web/record.h"
 #include "window/definition.h"
 #include "window/form1.h"
 #include "window/prepared_scene.h"
@@ -27,6 +34,9 @@ struct Program {
     WebLauncher launcher;
     PageAuthorsWindow authors;
     std::unique_ptr<Form1> form;
+    // TODAY: std::optional<AddressFollower> follower; (window/) in place of the address last
+    // written, which stands from Form1's first showing (its Form_Load) on.
+    std::optional<std::string> written;
 };
 
 Program* program = nullptr;
@@ -36,92 +46,158 @@ T* control(const char* name) {
     return program == nullptr ? nullptr : dynamic_cast<T*>(program->form->find(name));
 }
 
+// The answer to a call, once it has run to its end (message boxes and all).
+const char* reply(Record answer = {}) {
+    static std::string json;
+    std::string next;
+    if (program != nullptr && program->written) {
+        // TODAY: next = program->follower->next(*program->form); in place of these two lines.
+        std::string now = scene_address(*program->form);
+        if (now != *program->written) next = *(program->written = std::move(now));
+    }
+    json = answer.set("address", next).json();
+    return json.c_str();
+}
+
+// The DOM's names of the scroll actions and keys.
+std::optional<ScrollAction> scroll_action(std::string_view name) {
+    if (name == "LineUp") return ScrollAction::LineUp;
+    if (name == "LineDown") return ScrollAction::LineDown;
+    if (name == "PageUp") return ScrollAction::PageUp;
+    if (name == "PageDown") return ScrollAction::PageDown;
+    return std::nullopt;
+}
+
+std::optional<ScrollKey> scroll_key(std::string_view key) {
+    if (key == "ArrowUp") return ScrollKey::Up;
+    if (key == "ArrowDown") return ScrollKey::Down;
+    if (key == "ArrowLeft") return ScrollKey::Left;
+    if (key == "ArrowRight") return ScrollKey::Right;
+    if (key == "PageUp") return ScrollKey::PageUp;
+    if (key == "PageDown") return ScrollKey::PageDown;
+    if (key == "Home") return ScrollKey::Home;
+    if (key == "End") return ScrollKey::End;
+    return std::nullopt;
+}
+
 }  // namespace
 
 extern "C" {
 
 // Form1's defined client size, the least the page lays it out at: the page scales below it.
-EMSCRIPTEN_KEEPALIVE int velantra_defined_width() { return kForm1.client_width; }
-EMSCRIPTEN_KEEPALIVE int velantra_defined_height() { return kForm1.client_height; }
+EMSCRIPTEN_KEEPALIVE const char* velantra_defined() {
+    static std::string json;
+    json = Record().set("width", kForm1.client_width).set("height", kForm1.client_height).json();
+    return json.c_str();
+}
 
 // The decimal separator of the browser's language; the device pixels to a picture pixel.
-EMSCRIPTEN_KEEPALIVE void velantra_start(const char* decimal_separator, double ratio) {
-    if (program != nullptr) return;
+EMSCRIPTEN_KEEPALIVE const char* velantra_start(const char* separator, double ratio) {
+    if (program != nullptr) return reply();
     program = new Program;
-    program->form = std::make_unique<Form1>(program->picture, program->view,
-                                            Platform{program->box, program->tone, program->launcher,
-                                                     program->authors, decimal_separator});
+    program->form = std::make_unique<Form1>(
+        program->picture, program->view,
+        Platform{program->box, program->tone, program->launcher, program->authors, separator});
     program->form->resolution_changed(ratio);
     program->view.build(*program->form);
+    return reply();
 }
 
 // The client area's size, the first showing included.
-EMSCRIPTEN_KEEPALIVE void velantra_resized(int width, int height) {
-    if (program != nullptr) program->form->client_resized(width, height);
+EMSCRIPTEN_KEEPALIVE const char* velantra_resized(int width, int height) {
+    if (program == nullptr) return reply();
+    program->form->client_resized(width, height);
+    // TODAY: if (!program->follower) program->follower.emplace(*program->form); in place of
+    // this line.
+    if (!program->written) program->written = scene_address(*program->form);
+    return reply();
 }
 
 // A new device pixel ratio (browser zoom, another screen).
-EMSCRIPTEN_KEEPALIVE void velantra_ratio_changed(double ratio) {
+EMSCRIPTEN_KEEPALIVE const char* velantra_ratio_changed(double ratio) {
     if (program != nullptr) program->form->resolution_changed(ratio);
+    return reply();
 }
 
 // The text a keystroke or paste left in the box and the caret in UTF-16 units.
-EMSCRIPTEN_KEEPALIVE void velantra_typed(const char* name, const char* text, int caret) {
+EMSCRIPTEN_KEEPALIVE const char* velantra_typed(const char* name, const char* text, int caret) {
     if (auto* box = control<TextBox>(name)) program->form->typed(*box, text, caret);
+    return reply();
 }
 
-// An arrow or the trough: a ScrollAction, by the codes the page was given.
-EMSCRIPTEN_KEEPALIVE void velantra_scrolled(const char* name, int action) {
-    const int last = static_cast<int>(ScrollAction::ToBottom);
-    if (action < 0 || action > last) return;
-    if (auto* bar = control<ScrollBar>(name))
-        program->form->scrolled(*bar, static_cast<ScrollAction>(action));
+// An arrow or the trough.
+EMSCRIPTEN_KEEPALIVE const char* velantra_scrolled(const char* name, const char* action) {
+    const auto a = scroll_action(action);
+    if (auto* bar = control<ScrollBar>(name); bar != nullptr && a)
+        program->form->scrolled(*bar, *a);
+    return reply();
 }
 
-// A key on the focused bar: a ScrollKey.
-EMSCRIPTEN_KEEPALIVE void velantra_scroll_key(const char* name, int key) {
-    if (key < 0 || key > static_cast<int>(ScrollKey::End)) return;
-    if (auto* bar = control<ScrollBar>(name))
-        program->form->scroll_key(*bar, static_cast<ScrollKey>(key));
+// A key on the focused bar; the answer says whether the bar took it.
+EMSCRIPTEN_KEEPALIVE const char* velantra_scroll_key(const char* name, const char* key, int alt,
+                                                     int ctrl, int meta) {
+    bool taken = false;
+    const auto k = scroll_key(key);
+    if (auto* bar = control<ScrollBar>(name); bar != nullptr && k) {
+        // TODAY: taken = program->form->scroll_key(*bar, *k, KeyModifiers{alt != 0, ctrl != 0,
+        // meta != 0}); in place of these three lines.
+        taken = alt == 0 && ctrl == 0 && meta == 0;
+        if (taken) program->form->scroll_key(*bar, *k);
+    }
+    return reply(Record().set("taken", taken));
 }
 
-// The wheel's turn in 1/kWheelNotch notches, away from the user positive; the page has no
-// setting of its own for the lines a notch steps.
-EMSCRIPTEN_KEEPALIVE void velantra_wheeled(const char* name, int delta) {
-    if (auto* bar = control<ScrollBar>(name)) program->form->wheeled(*bar, delta, kWheelLines);
+// The wheel event's deltaX, deltaY and deltaMode as the browser gives them.
+EMSCRIPTEN_KEEPALIVE const char* velantra_wheeled(const char* name, double dx, double dy,
+                                                  int mode) {
+    if (auto* bar = control<ScrollBar>(name)) {
+        // TODAY: program->form->wheeled(*bar, page_wheel_turn(dx, dy, mode), kWheelLines);
+        // (window/wheel.h) in place of these lines: the turn in 1/kWheelNotch notches, away
+        // from the user positive; a browser's notch is 100 pixels or 3 lines.
+        const bool vertical = bar->def().kind == ControlKind::VScrollBar;
+        const double delta = vertical || dx == 0 ? dy : dx;
+        const double notches = mode == 0 ? delta / 100 : mode == 1 ? delta / 3 : delta;
+        const int turn = static_cast<int>(std::floor(-notches * kWheelNotch + 0.5));
+        if (turn != 0) program->form->wheeled(*bar, turn, kWheelLines);
+    }
+    return reply();
 }
 
-// The thumb released at a position from the bar's top (left) end.
-EMSCRIPTEN_KEEPALIVE void velantra_thumb_released(const char* name, int position) {
-    if (auto* bar = control<ScrollBar>(name))
-        program->form->scrolled_to(*bar, bar->value_at(position));
+// The thumb dragged to a position from the bar's top (left) end, at each step and on release.
+EMSCRIPTEN_KEEPALIVE const char* velantra_thumb_moved(const char* name, int position,
+                                                      int released) {
+    if (auto* bar = control<ScrollBar>(name)) {
+        // TODAY: program->form->thumb_moved(*bar, position, released != 0); in place of this line.
+        if (released != 0) program->form->scrolled_to(*bar, bar->value_at(position));
+    }
+    return reply();
 }
 
-EMSCRIPTEN_KEEPALIVE void velantra_clicked() {
+EMSCRIPTEN_KEEPALIVE const char* velantra_clicked() {
     if (program != nullptr) program->form->CmdOK_Click();
+    return reply();
 }
 
-// Picture pixels within Picture1; the buttons and shift keys as masks (1 left/shift, 2
-// right/ctrl, 4 middle/alt).
-EMSCRIPTEN_KEEPALIVE void velantra_pointer(int button, int shift, double px, double py) {
-    if (program != nullptr) program->form->pointer_moved(button, shift, px, py);
+// Picture pixels within Picture1.
+EMSCRIPTEN_KEEPALIVE const char* velantra_pointer_moved(double px, double py) {
+    // TODAY: program->form->pointer_moved(px, py); in place of this line.
+    if (program != nullptr) program->form->pointer_moved(0, 0, px, py);
+    return reply();
 }
 
-EMSCRIPTEN_KEEPALIVE void velantra_menu(const char* entry) {
+EMSCRIPTEN_KEEPALIVE const char* velantra_menu_chosen(const char* entry) {
     if (program != nullptr) program->form->menu_chosen(entry);
+    return reply();
 }
 
 // The scene given in the page's address, after the "#".
-EMSCRIPTEN_KEEPALIVE void velantra_prepare(const char* fragment) {
-    if (program != nullptr)
+EMSCRIPTEN_KEEPALIVE const char* velantra_prepare(const char* fragment) {
+    if (program != nullptr) {
         prepare_scene(*program->form, program->box, scene_from_address(fragment));
-}
-
-// The scene on screen in the address's form; valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* velantra_address() {
-    static std::string address;
-    address = program == nullptr ? std::string() : scene_address(*program->form);
-    return address.c_str();
+        // TODAY: program->follower->prepared(); in place of this line.
+        if (program->written) program->written->clear();
+    }
+    return reply();
 }
 
 }  // extern "C"

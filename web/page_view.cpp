@@ -3,124 +3,41 @@
 #include <emscripten.h>
 
 #include <string>
+#include <vector>
 
 #include "web/canvas_surface.h"
+#include "web/record.h"
 #include "window/accessible.h"
 
-// Each function hands one thing to the page's script (page.js), which owns the elements.
-EM_JS(void, velantra_make_control,
-      (const char* name, const char* kind, const char* text, const char* tooltip, const char* font,
-       int back, int fore, int read_only, int border, int right, int scroll_top, int scroll_bottom,
-       int span, int large, int value, int position, int shape_fill, int shape_border,
-       int shape_border_width),
-      {
-          Velantra.make({
-              name : UTF8ToString(name),
-              kind : UTF8ToString(kind),
-              text : UTF8ToString(text),
-              tooltip : UTF8ToString(tooltip),
-              font : UTF8ToString(font),
-              back,
-              fore,
-              readOnly : read_only != 0,
-              border : border != 0,
-              right : right != 0,
-              top : scroll_top,
-              bottom : scroll_bottom,
-              span,
-              large,
-              value,
-              position,
-              shape : {fill : shape_fill, border : shape_border, borderWidth : shape_border_width}
-          });
-      });
-EM_JS(void, velantra_describe,
-      (const char* name, const char* role, const char* accessible_name, const char* description,
-       int minimum, int maximum),
-      {
-          Velantra.describe(UTF8ToString(name), {
-              role : UTF8ToString(role),
-              name : UTF8ToString(accessible_name),
-              description : UTF8ToString(description),
-              minimum,
-              maximum
-          });
-      });
-// The scroll actions and keys as the page hands them in, by the DOM's key names, and the turn
-// of one wheel notch.
-EM_JS(void, velantra_scroll_codes,
-      (int line_up, int line_down, int page_up, int page_down, int up, int down, int left,
-       int right, int page_up_key, int page_down_key, int home, int end, int notch),
-      {
-          Velantra.scrollCodes = {
-              lineUp : line_up,
-              lineDown : line_down,
-              pageUp : page_up,
-              pageDown : page_down,
-              keys : {
-                  ArrowUp : up,
-                  ArrowDown : down,
-                  ArrowLeft : left,
-                  ArrowRight : right,
-                  PageUp : page_up_key,
-                  PageDown : page_down_key,
-                  Home : home,
-                  End : end
-              },
-              notch
-          };
-      });
-// The page's back colour is Form1's.
-EM_JS(void, velantra_form_back, (int back),
-      { document.documentElement.style.setProperty('--form1-back', Velantra.css(back)); });
-EM_JS(void, velantra_make_menu, (const char* name, const char* caption),
-      { Velantra.menus.make(UTF8ToString(name), UTF8ToString(caption)); });
-EM_JS(void, velantra_make_entry,
-      (const char* menu, const char* name, const char* caption, int separator), {
-          Velantra.menus.entry(UTF8ToString(menu), UTF8ToString(name), UTF8ToString(caption),
-                               separator);
-      });
-EM_JS(void, velantra_focus_next, (const char* name), { Velantra.focusNext(UTF8ToString(name)); });
-EM_JS(void, velantra_built, (), { Velantra.built(); });
-EM_JS(void, velantra_stack, (const char* name, int level),
-      { Velantra.stack(UTF8ToString(name), level); });
-EM_JS(void, velantra_set_text, (const char* name, const char* text, int caret),
-      { Velantra.setText(UTF8ToString(name), UTF8ToString(text), caret); });
-EM_JS(void, velantra_set_value, (const char* name, int value, int position),
-      { Velantra.setValue(UTF8ToString(name), value, position); });
-EM_JS(void, velantra_set_caption, (const char* name, const char* caption),
-      { Velantra.setCaption(UTF8ToString(name), UTF8ToString(caption)); });
-EM_JS(void, velantra_set_visible, (const char* name, int visible),
-      { Velantra.setVisible(UTF8ToString(name), visible != 0); });
-EM_JS(void, velantra_place, (const char* name, int left, int top, int width, int height),
-      { Velantra.place(UTF8ToString(name), left, top, width, height); });
-EM_JS(int, velantra_client_width, (), { return Velantra.frame().width; });
-EM_JS(int, velantra_client_height, (), { return Velantra.frame().height; });
+// Each function hands one thing to the page's script (web/page/), by the names of its handlers
+// (web/page/start.js); a record goes as JSON.
+EM_JS(void, velantra_make_control, (const char* record),
+      { Module.page.make(JSON.parse(UTF8ToString(record))); });
+EM_JS(void, velantra_changed, (const char* record),
+      { Module.page.changed(JSON.parse(UTF8ToString(record))); });
+EM_JS(void, velantra_built, (const char* record),
+      { Module.page.built(JSON.parse(UTF8ToString(record))); });
+EM_JS(void, velantra_make_menu, (const char* record),
+      { Module.page.menu(JSON.parse(UTF8ToString(record))); });
+EM_JS(void, velantra_form_back, (int back), { Module.page.back(back); });
+EM_JS(int, velantra_client_width, (), { return Module.page.frame().width; });
+EM_JS(int, velantra_client_height, (), { return Module.page.frame().height; });
 
-EM_JS(int, velantra_authors_exists, (), { return Velantra.authors.exists() ? 1 : 0; });
-EM_JS(void, velantra_authors_create,
-      (const char* caption, int width, int height, const char* image, int il, int it, int iw,
-       int ih, const char* label, int ll, int lt, int lw, int lh, const char* font),
-      {
-          Velantra.authors.create(
-              UTF8ToString(caption), width, height,
-              {name : UTF8ToString(image), left : il, top : it, width : iw, height : ih}, {
-                  name : UTF8ToString(label),
-                  left : ll,
-                  top : lt,
-                  width : lw,
-                  height : lh,
-                  font : UTF8ToString(font)
-              });
-      });
+EM_JS(int, velantra_authors_exists, (), { return Module.page.authors.exists() ? 1 : 0; });
+EM_JS(void, velantra_authors_create, (const char* record),
+      { Module.page.authors.create(JSON.parse(UTF8ToString(record))); });
 EM_JS(void, velantra_authors_label, (const char* text),
-      { Velantra.authors.label(UTF8ToString(text)); });
-EM_JS(int, velantra_authors_visible, (), { return Velantra.authors.visible() ? 1 : 0; });
-EM_JS(void, velantra_authors_show, (), { Velantra.authors.show(); });
-EM_JS(int, velantra_authors_frame, (int part), { return Velantra.authors.frame()[part]; });
-EM_JS(void, velantra_authors_move, (int left, int top), { Velantra.authors.move(left, top); });
-EM_JS(void, velantra_authors_raise, (), { Velantra.authors.raise(); });
-EM_JS(void, velantra_authors_close, (), { Velantra.authors.close(); });
+      { Module.page.authors.label(UTF8ToString(text)); });
+EM_JS(int, velantra_authors_visible, (), { return Module.page.authors.visible() ? 1 : 0; });
+EM_JS(void, velantra_authors_show, (), { Module.page.authors.show(); });
+// Into four ints: left, top, width, height.
+EM_JS(void, velantra_authors_frame, (int* frame), {
+    const f = Module.page.authors.frame();
+    HEAP32.set([ f.left, f.top, f.width, f.height ], frame >> 2);
+});
+EM_JS(void, velantra_authors_move, (int left, int top), { Module.page.authors.move(left, top); });
+EM_JS(void, velantra_authors_raise, (), { Module.page.authors.raise(); });
+EM_JS(void, velantra_authors_close, (), { Module.page.authors.close(); });
 
 namespace velantra {
 
@@ -179,79 +96,117 @@ int css_fore(const ControlDef& d) {
     return -1;
 }
 
+Record place(const Control& c) {
+    const PixelRect& p = c.pixels();
+    return Record()
+        .set("left", p.left)
+        .set("top", p.top)
+        .set("width", p.width)
+        .set("height", p.height);
+}
+
+// What the page makes a control from: its looks, its first state, what is heard of it, its
+// place and whether it shows; each field only for the kinds that read it.
+Record control_record(const Control& c) {
+    const ControlDef& d = c.def();
+    Record r;
+    r.set("name", d.name).set("kind", kind_of(d.kind));
+    if (d.kind != ControlKind::Picture)
+        r.set("font", css_font(d.font)).set("back", css_back(d)).set("fore", css_fore(d));
+    switch (d.kind) {
+        case ControlKind::TextBox:
+            r.set("text", static_cast<const TextBox&>(c).text()).set("readOnly", d.read_only);
+            break;
+        case ControlKind::Label:
+            r.set("text", static_cast<const Label&>(c).caption()).set("border", d.border);
+            r.set("right", d.align == Align::Right);
+            break;
+        case ControlKind::Button:
+            r.set("text", d.text);
+            break;
+        case ControlKind::HScrollBar:
+        case ControlKind::VScrollBar: {
+            const auto& bar = static_cast<const ScrollBar&>(c);
+            r.set("span", bar.span()).set("large", d.scroll.large);
+            r.set("value", bar.value()).set("position", bar.position());
+            break;
+        }
+        case ControlKind::Shape:
+            r.set("shape", Record()
+                               .set("fill", static_cast<int>(d.shape.fill))
+                               .set("border", static_cast<int>(d.shape.border))
+                               .set("borderWidth", d.shape.border_width));
+            break;
+        case ControlKind::Picture:
+            break;
+    }
+    const Accessible a = accessible(c);
+    r.set("access", Record()
+                        .set("role", aria_role(a.role))
+                        .set("name", a.name)
+                        .set("description", a.description)
+                        .set("minimum", a.minimum)
+                        .set("maximum", a.maximum));
+    return r.set("place", place(c)).set("visible", c.visible());
+}
+
 }  // namespace
 
 void PageView::build(const Form1& form) {
-    const auto code = [](auto e) { return static_cast<int>(e); };
-    velantra_scroll_codes(
-        code(ScrollAction::LineUp), code(ScrollAction::LineDown), code(ScrollAction::PageUp),
-        code(ScrollAction::PageDown), code(ScrollKey::Up), code(ScrollKey::Down),
-        code(ScrollKey::Left), code(ScrollKey::Right), code(ScrollKey::PageUp),
-        code(ScrollKey::PageDown), code(ScrollKey::Home), code(ScrollKey::End), kWheelNotch);
     velantra_form_back(static_cast<int>(kForm1.back));
-    for (const Control* c : form.controls()) {
-        const ControlDef& d = c->def();
-        std::string text = d.text;
-        int value = 0, position = 0, span = 0;
-        if (d.kind == ControlKind::TextBox) text = static_cast<const TextBox*>(c)->text();
-        if (d.kind == ControlKind::Label) text = static_cast<const Label*>(c)->caption();
-        if (const auto* bar = dynamic_cast<const ScrollBar*>(c)) {
-            value = bar->value();
-            position = bar->position();
-            span = bar->span();
-        }
-        velantra_make_control(d.name, kind_of(d.kind), text.c_str(), d.tooltip,
-                              css_font(d.font).c_str(), css_back(d), css_fore(d), d.read_only,
-                              d.border, d.align == Align::Right, d.scroll.top, d.scroll.bottom,
-                              span, d.scroll.large, value, position, static_cast<int>(d.shape.fill),
-                              static_cast<int>(d.shape.border), d.shape.border_width);
-        const Accessible a = accessible(*c);
-        velantra_describe(d.name, aria_role(a.role), a.name.c_str(), a.description.c_str(),
-                          a.minimum, a.maximum);
-        const PixelRect& p = c->pixels();
-        velantra_place(d.name, p.left, p.top, p.width, p.height);
-        velantra_set_visible(d.name, c->visible());
-    }
+    for (const Control* c : form.controls()) velantra_make_control(control_record(*c).c_str());
     for (const MenuDef& menu : kMenus) {
-        velantra_make_menu(menu.name, menu.caption);
-        for (const MenuEntryDef& entry : menu.entries)
-            velantra_make_entry(menu.name, entry.name, entry.caption, entry.separator() ? 1 : 0);
+        std::vector<Record> entries;
+        for (const MenuEntryDef& entry : menu.entries) {
+            entries.push_back(Record()
+                                  .set("name", entry.name)
+                                  .set("caption", entry.caption)
+                                  .set("separator", entry.separator()));
+        }
+        velantra_make_menu(Record()
+                               .set("name", menu.name)
+                               .set("caption", menu.caption)
+                               .set("entries", entries)
+                               .c_str());
     }
-    for (const char* name : kFocusOrder) velantra_focus_next(name);
+    std::vector<const char*> stacking;
+    for (const ControlDef* d : stacking_order()) stacking.push_back(d->name);
     built_ = true;
-    velantra_built();
-    int level = 0;
-    for (const ControlDef* d : stacking_order()) velantra_stack(d->name, ++level);
+    velantra_built(
+        Record()
+            .set("focus", std::vector<const char*>(kFocusOrder.begin(), kFocusOrder.end()))
+            .set("stacking", stacking)
+            .c_str());
 }
 
 void PageView::changed(const Control& control, Aspect what) {
     // While the elements are made, the logic's first state is read from it directly.
     if (!built_) return;
-    const char* name = control.name();
+    Record r;
+    r.set("name", control.name());
     switch (what) {
         case Aspect::Text:
         case Aspect::Caret: {
             const auto& box = static_cast<const TextBox&>(control);
-            velantra_set_text(name, box.text().c_str(), box.caret());
+            r.set("text", box.text()).set("caret", box.caret());
             break;
         }
         case Aspect::Value: {
             const auto& bar = static_cast<const ScrollBar&>(control);
-            velantra_set_value(name, bar.value(), bar.position());
+            r.set("value", bar.value()).set("position", bar.position());
             break;
         }
         case Aspect::Caption:
-            velantra_set_caption(name, static_cast<const Label&>(control).caption().c_str());
+            r.set("caption", static_cast<const Label&>(control).caption());
             break;
         case Aspect::Visible:
-            velantra_set_visible(name, control.visible());
+            r.set("visible", control.visible());
             break;
-        case Aspect::Geometry: {
-            const PixelRect& p = control.pixels();
-            velantra_place(name, p.left, p.top, p.width, p.height);
+        case Aspect::Geometry:
+            r.set("place", place(control));
             break;
-        }
     }
+    velantra_changed(r.c_str());
 }
 
 // The page is Form1's window: its outer frame is the viewport.
@@ -264,11 +219,22 @@ void PageView::end_program() { std::abort(); }
 bool PageAuthorsWindow::exists() const { return velantra_authors_exists() != 0; }
 
 void PageAuthorsWindow::create() {
-    const auto& i = kForm2.image;
-    const auto& l = kForm2.label;
-    velantra_authors_create(kForm2.caption, kForm2.client_width, kForm2.client_height, i.name,
-                            i.left, i.top, i.width, i.height, l.name, l.left, l.top, l.width,
-                            l.height, css_font(kForm2.label_font).c_str());
+    const auto at = [](const Form2Def::Place& p) {
+        return Record()
+            .set("name", p.name)
+            .set("left", p.left)
+            .set("top", p.top)
+            .set("width", p.width)
+            .set("height", p.height);
+    };
+    velantra_authors_create(
+        Record()
+            .set("caption", kForm2.caption)
+            .set("width", kForm2.client_width)
+            .set("height", kForm2.client_height)
+            .set("image", at(kForm2.image))
+            .set("label", at(kForm2.label).set("font", css_font(kForm2.label_font)))
+            .c_str());
 }
 
 void PageAuthorsWindow::set_label1(const std::string& utf8) {
@@ -277,8 +243,9 @@ void PageAuthorsWindow::set_label1(const std::string& utf8) {
 bool PageAuthorsWindow::visible() const { return velantra_authors_visible() != 0; }
 void PageAuthorsWindow::show() { velantra_authors_show(); }
 Frame PageAuthorsWindow::frame() const {
-    return {velantra_authors_frame(0), velantra_authors_frame(1), velantra_authors_frame(2),
-            velantra_authors_frame(3)};
+    int f[4] = {};
+    velantra_authors_frame(f);
+    return {f[0], f[1], f[2], f[3]};
 }
 void PageAuthorsWindow::move(int left, int top) { velantra_authors_move(left, top); }
 void PageAuthorsWindow::raise() { velantra_authors_raise(); }

@@ -88,18 +88,11 @@ async function measure(engine, rounds) {
       e.value = i % 2 ? ' 45' : ' 457'; e.setSelectionRange(e.value.length, e.value.length);
       e.dispatchEvent(new InputEvent('input', { inputType: 'insertText' }));`;
     const keystroke = median(await timed(typing, 200));
-    await page.evaluate(() => {
-      const type = (id, text) => {
-        const e = document.getElementById(id);
-        e.value = text;
-        e.dispatchEvent(new InputEvent('input'));
-      };
-      type('Text3', '1.3333');
-      type('Text6', '90');
-      Module.ccall('velantra_scrolled', null, ['string', 'number'], ['HScroll1', 4]);
-      // VScroll1's thumb released 150 positions from its top end, at 50: Yo 0.5.
-      Module.ccall('velantra_thumb_released', null, ['string', 'number'], ['VScroll1', 150]);
-    });
+    // The longest walk, put in as a prepared scene: a level start at the left edge, half a metre down.
+    await page.evaluate(() => new Promise((resolve) => {
+      window.addEventListener('hashchange', () => setTimeout(resolve, 100), { once: true });
+      location.hash = '#n1=1.000292&nmin=1.3333&nmax=1.3333&x0=0&yo=.5&a0=90';
+    }));
     const scene = await page.evaluate(() =>
       ['Text3', 'Text4', 'Text5', 'Text6'].map((id) => document.getElementById(id).value));
     const run = median(await timed(`document.getElementById('CmdOK').click();`, 100));

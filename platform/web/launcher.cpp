@@ -5,7 +5,7 @@
 #include <filesystem>
 
 EM_JS(void, velantra_open_document, (const char* name),
-      { Velantra.openDocument(UTF8ToString(name)); });
+      { Module.page.openDocument(UTF8ToString(name)); });
 
 namespace velantra {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 EM_ASYNC_JS(void, velantra_message_box, (const char* text, const char* title),
-            { await Velantra.messageBox(UTF8ToString(text), UTF8ToString(title)); });
+            { await Module.page.messageBox(UTF8ToString(text), UTF8ToString(title)); });
 
 namespace velantra {
 

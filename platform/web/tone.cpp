@@ -3,7 +3,7 @@
 #include <emscripten.h>
 
 EM_ASYNC_JS(void, velantra_tone, (int frequency_hz, int duration_ms),
-            { await Velantra.tone(frequency_hz, duration_ms); });
+            { await Module.page.tone(frequency_hz, duration_ms); });
 
 namespace velantra {
 

@@ -1,0 +1,61 @@
+// Picture1's canvas as the program draws on it (web/canvas_surface.cpp): coordinates in
+// picture pixels (CSS pixels), on a buffer of the device pixels the program gives.
+
+// A colour as the program gives it, 0xBBGGRR.
+export const css = (colour) => `rgb(${colour & 255},${(colour >> 8) & 255},${(colour >> 16) & 255})`;
+
+let canvas = null;
+let ctx = null;
+// The picture's CSS font, as the program gives it.
+let face = '';
+
+export const picture = {
+  attach(element) { canvas = element; },
+  resize(width, height, deviceWidth, deviceHeight, back) {
+    canvas.width = deviceWidth;
+    canvas.height = deviceHeight;
+    // An opaque picture: the compositor need not blend it.
+    ctx = canvas.getContext('2d', { alpha: false });
+    ctx.setTransform(deviceWidth / width, 0, 0, deviceHeight / height, 0, 0);
+    picture.fill(0, 0, width, height, back);
+  },
+  font(font) { face = font; },
+  fill(x, y, w, h, colour) {
+    ctx.fillStyle = css(colour);
+    ctx.fillRect(x, y, w, h);
+  },
+  line(x1, y1, x2, y2, width, colour) {
+    ctx.strokeStyle = css(colour);
+    ctx.lineWidth = width;
+    ctx.lineCap = 'round';
+    ctx.beginPath();
+    ctx.moveTo(x1, y1);
+    ctx.lineTo(x2, y2);
+    ctx.stroke();
+  },
+  dot(x, y, width, colour) {
+    ctx.fillStyle = css(colour);
+    if (width <= 1) {
+      ctx.fillRect(Math.floor(x), Math.floor(y), 1, 1);
+      return;
+    }
+    ctx.beginPath();
+    ctx.arc(x, y, width / 2, 0, 2 * Math.PI);
+    ctx.fill();
+  },
+  circle(x, y, r, width, colour) {
+    ctx.strokeStyle = css(colour);
+    ctx.lineWidth = width;
+    ctx.beginPath();
+    ctx.arc(x, y, r, 0, 2 * Math.PI);
+    ctx.stroke();
+  },
+  // The text's top-left corner at (x, y), as the desktop prints it.
+  text(x, y, text, colour) {
+    ctx.font = face;
+    ctx.fillStyle = css(colour);
+    ctx.textBaseline = 'alphabetic';
+    const m = ctx.measureText(text);
+    ctx.fillText(text, x, y + (m.fontBoundingBoxAscent ?? m.actualBoundingBoxAscent ?? 0));
+  },
+};
