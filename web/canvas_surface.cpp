@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "surface/device_pixels.h"
+
 // The page's picture (web/page/picture.js) draws in picture pixels on a canvas of the device
 // pixels given.
 EM_JS(void, velantra_picture_resize,
@@ -30,10 +32,6 @@ namespace velantra {
 namespace {
 
 int js_colour(Colour c) { return static_cast<int>(c & 0xFFFFFFu); }
-
-// TODAY: surface/device_pixels.h's device_pixels() replaces this once it lands. Rounded up, so
-// a fractional ratio still covers the last picture pixel.
-int device_pixels(int css, double ratio) { return static_cast<int>(std::ceil(css * ratio - 1e-9)); }
 
 }  // namespace
 

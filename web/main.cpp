@@ -21,6 +21,7 @@
 #include "window/definition.h"
 #include "window/form1.h"
 #include "window/prepared_scene.h"
+#include "window/wheel.h"
 
 namespace {
 
@@ -139,10 +140,7 @@ EMSCRIPTEN_KEEPALIVE const char* velantra_scroll_key(const char* name, const cha
     bool taken = false;
     const auto k = scroll_key(key);
     if (auto* bar = control<ScrollBar>(name); bar != nullptr && k) {
-        // TODAY: taken = program->form->scroll_key(*bar, *k, KeyModifiers{alt != 0, ctrl != 0,
-        // meta != 0}); in place of these three lines.
-        taken = alt == 0 && ctrl == 0 && meta == 0;
-        if (taken) program->form->scroll_key(*bar, *k);
+        taken = program->form->scroll_key(*bar, *k, KeyModifiers{alt != 0, ctrl != 0, meta != 0});
     }
     return reply(Record().set("taken", taken));
 }
@@ -150,26 +148,16 @@ EMSCRIPTEN_KEEPALIVE const char* velantra_scroll_key(const char* name, const cha
 // The wheel event's deltaX, deltaY and deltaMode as the browser gives them.
 EMSCRIPTEN_KEEPALIVE const char* velantra_wheeled(const char* name, double dx, double dy,
                                                   int mode) {
-    if (auto* bar = control<ScrollBar>(name)) {
-        // TODAY: program->form->wheeled(*bar, page_wheel_turn(dx, dy, mode), kWheelLines);
-        // (window/wheel.h) in place of these lines: the turn in 1/kWheelNotch notches, away
-        // from the user positive; a browser's notch is 100 pixels or 3 lines.
-        const bool vertical = bar->def().kind == ControlKind::VScrollBar;
-        const double delta = vertical || dx == 0 ? dy : dx;
-        const double notches = mode == 0 ? delta / 100 : mode == 1 ? delta / 3 : delta;
-        const int turn = static_cast<int>(std::floor(-notches * kWheelNotch + 0.5));
-        if (turn != 0) program->form->wheeled(*bar, turn, kWheelLines);
-    }
+    if (auto* bar = control<ScrollBar>(name))
+        program->form->wheeled(*bar, page_wheel_turn(dx, dy, mode), kWheelLines);
     return reply();
 }
 
 // The thumb dragged to a position from the bar's top (left) end, at each step and on release.
 EMSCRIPTEN_KEEPALIVE const char* velantra_thumb_moved(const char* name, int position,
                                                       int released) {
-    if (auto* bar = control<ScrollBar>(name)) {
-        // TODAY: program->form->thumb_moved(*bar, position, released != 0); in place of this line.
-        if (released != 0) program->form->scrolled_to(*bar, bar->value_at(position));
-    }
+    if (auto* bar = control<ScrollBar>(name))
+        program->form->thumb_moved(*bar, position, released != 0);
     return reply();
 }
 
@@ -180,8 +168,7 @@ EMSCRIPTEN_KEEPALIVE const char* velantra_clicked() {
 
 // Picture pixels within Picture1.
 EMSCRIPTEN_KEEPALIVE const char* velantra_pointer_moved(double px, double py) {
-    // TODAY: program->form->pointer_moved(px, py); in place of this line.
-    if (program != nullptr) program->form->pointer_moved(0, 0, px, py);
+    if (program != nullptr) program->form->pointer_moved(px, py);
     return reply();
 }
 
