@@ -35,7 +35,8 @@ bool picture_file(CommandLine& line, const std::string& file) {
     std::string ending(dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1));
     for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (ending != "svg" && ending != "png") {
-        problems.push_back(fill(tr("{file}: рисунок пишется в файл .svg или .png"), {{"file", file}}));
+        problems.push_back(
+            fill(tr("{file}: рисунок пишется в файл .svg или .png"), {{"file", file}}));
         return false;
     }
     line.picture = file;
@@ -52,9 +53,9 @@ bool picture_size(CommandLine& line, const std::string& value) {
     if (x != std::string::npos && read(std::string_view(value).substr(0, x), line.width) &&
         read(std::string_view(value).substr(x + 1), line.height))
         return true;
-    line.scene.problems.push_back(
-        fill(tr("Размер {size} не понят: нужно ШИРИНАxВЫСОТА в пикселях, до 8192, например 698x247."),
-             {{"size", quoted(value)}}));
+    line.scene.problems.push_back(fill(
+        tr("Размер {size} не понят: нужно ШИРИНАxВЫСОТА в пикселях, до 8192, например 698x247."),
+        {{"size", quoted(value)}}));
     return false;
 }
 
@@ -129,26 +130,30 @@ CommandLine command_line(const std::vector<std::string>& args) {
             if (key->argument.empty() || needs_value())
                 take_value(line.scene, *key, option, value.value_or(""));
         } else {
-            problems.push_back(fill(tr("Неизвестный параметр: {option} (velantra --help их перечисляет)."),
-                                    {{"option", quoted(args[i])}}));
+            problems.push_back(
+                fill(tr("Неизвестный параметр: {option} (velantra --help их перечисляет)."),
+                     {{"option", quoted(args[i])}}));
         }
     }
     return line;
 }
 
 std::string command_line_help() {
-    std::string out = tr("Использование: velantra [ПАРАМЕТРЫ]\n"
-                         "Луч света на границе двух сред и в среде с линейно растущим показателем "
-                         "преломления.\n");
+    std::string out =
+        tr("Использование: velantra [ПАРАМЕТРЫ]\n"
+           "Луч света на границе двух сред и в среде с линейно растущим показателем "
+           "преломления.\n");
     add_title(out, kScene);
     for (const SceneKeyDef& key : kSceneKeys)
         add_line(out, kScene, "--" + std::string(key.name), key.argument, key.help);
     for (std::size_t s = 0; s < std::size(kSections); ++s) {
         add_title(out, kSections[s]);
         for (const OptionDef& o : kOptions)
-            if (o.section == static_cast<int>(s)) add_line(out, kSections[s], o.name, o.argument, o.help);
+            if (o.section == static_cast<int>(s))
+                add_line(out, kSections[s], o.name, o.argument, o.help);
     }
-    out += "\n" + tr("Пример: velantra --n1 1.2 --nmin 1.5 --nmax 1.6 --x0 2 --yo 0.5 --a0 -30 --run\n");
+    out += "\n" +
+           tr("Пример: velantra --n1 1.2 --nmin 1.5 --nmax 1.6 --x0 2 --yo 0.5 --a0 -30 --run\n");
     return out;
 }
 

@@ -85,7 +85,8 @@ std::string known_keys() {
     std::string keys;
     for (int i = 0; i + 1 < kSceneKeyCount; ++i)
         keys += (i == 0 ? "" : ", ") + std::string(kSceneKeys[i].name);
-    return fill(tr("{keys} и {last}"), {{"keys", keys}, {"last", kSceneKeys[kSceneKeyCount - 1].name}});
+    return fill(tr("{keys} и {last}"),
+                {{"keys", keys}, {"last", kSceneKeys[kSceneKeyCount - 1].name}});
 }
 
 const TextBox& box_of(const Form1& form, const SceneKeyDef& key) {
@@ -128,7 +129,8 @@ std::string quoted(std::string_view s) {
 }
 
 bool PreparedScene::empty() const {
-    return std::none_of(values.begin(), values.end(), [](const auto& v) { return v.has_value(); }) &&
+    return std::none_of(values.begin(), values.end(),
+                        [](const auto& v) { return v.has_value(); }) &&
            problems.empty();
 }
 
@@ -182,14 +184,16 @@ PreparedScene scene_from_address(std::string_view fragment) {
         const bool bare = eq == std::string::npos || eq + 1 == part->size();
         if (key != nullptr && key->through == Through::Click && !bare) key = nullptr;
         if (key == nullptr) {
-            scene.problems.push_back(fill(tr("Неизвестный параметр адреса: {part}. Известны {keys}."),
-                                          {{"part", quoted(*part)}, {"keys", known_keys()}}));
+            scene.problems.push_back(
+                fill(tr("Неизвестный параметр адреса: {part}. Известны {keys}."),
+                     {{"part", quoted(*part)}, {"keys", known_keys()}}));
         } else if (eq == std::string::npos && key->through != Through::Click) {
             scene.problems.push_back(
                 fill(tr("У параметра {key} нет значения."), {{"key", quoted(name)}}));
         } else {
             take_value(scene, *key, name,
-                       eq == std::string::npos ? std::string_view() : std::string_view(*part).substr(eq + 1));
+                       eq == std::string::npos ? std::string_view()
+                                               : std::string_view(*part).substr(eq + 1));
         }
     }
     return scene;
@@ -209,13 +213,12 @@ void prepare_scene(Form1& form, MessageBox& box, const PreparedScene& scene) {
         std::vector<const SceneKeyDef*> keys;
         for (const SceneKeyDef& key : kSceneKeys)
             if (key.pass == pass && scene.values[row_of(key)]) keys.push_back(&key);
-        // The upper index must stay below the lower one after each step, not only at the end:
-        // a lower nmin than today's n1 waits for n1 to come down first.
+        // A rule between two inputs holds after each step, not only at the end: an nmin above
+        // today's n1 goes in before n1, a lower one waits for n1 to come down first.
         for (auto it = keys.begin(); it != keys.end(); ++it) {
             if ((*it)->above.empty()) continue;
-            const auto below = std::find_if(keys.begin(), it, [&](const SceneKeyDef* k) {
-                return k->name == (*it)->above;
-            });
+            const auto below = std::find_if(
+                keys.begin(), it, [&](const SceneKeyDef* k) { return k->name == (*it)->above; });
             if (below == it) continue;
             const auto wanted = numval(*scene.values[row_of(**it)]);
             const auto now = numval(box_of(form, **below).text());
