@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "desktop/command_line.h"
 #include "desktop/picture_file.h"
 #include "desktop/program.h"
-#include "window/prepared_scene.h"
 
 int main(int argc, char** argv) {
     // Help, version and a bad option answer before any display is asked for.

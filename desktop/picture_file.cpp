@@ -1,6 +1,5 @@
 #include "desktop/picture_file.h"
 
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
@@ -151,8 +150,8 @@ StartMarker draw_picture(const CommandLine& line, PictureSize size, PictureSurfa
     const int beside = kForm1.client_width - w.form.Picture1.pixels().width;
     w.form.client_resized(size.width + beside, kForm1.client_height);
     PreparedScene scene = line.scene;
-    const bool run = scene.run;
-    scene.run = false;
+    const bool run = scene.value("run").has_value();
+    scene.forget("run");
     prepare_scene(w.form, w.box, scene);
     armed.armed = true;
     w.form.Form_Resize();
@@ -176,8 +175,7 @@ bool write_picture(const CommandLine& line) {
     PictureSize size{line.width, line.height};
     if (size.width == 0) size = default_picture_size();
     const QString file = QString::fromLocal8Bit(line.picture.c_str());
-    const QString type = QFileInfo(file).suffix().toLower();
-    if (type == QLatin1String("svg")) {
+    if (line.format == PictureFormat::Svg) {
         QSvgGenerator svg;
         svg.setFileName(file);
         svg.setSize(QSize(size.width, size.height));
@@ -191,11 +189,6 @@ bool write_picture(const CommandLine& line) {
         }
         paint(painter, line, size);
         return painter.end();
-    }
-    if (type != QLatin1String("png")) {
-        std::fprintf(stderr, "velantra: %s: рисунок пишется в файл .svg или .png\n",
-                     line.picture.c_str());
-        return false;
     }
     QImage image(size.width, size.height, QImage::Format_RGB32);
     image.fill(Qt::white);

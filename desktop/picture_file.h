@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "desktop/command_line.h"
 #include "surface/surface.h"
 #include "window/controls.h"
-#include "window/prepared_scene.h"
 
 namespace velantra {
 
@@ -25,7 +25,7 @@ struct StartMarker {
 };
 StartMarker draw_picture(const CommandLine& line, PictureSize size, PictureSurface& out);
 
-// Writes line.picture; false, with the reason on standard error, when it cannot.
+// Writes line.picture in line.format; false, with the reason on standard error, when it cannot.
 bool write_picture(const CommandLine& line);
 
 }  // namespace velantra

@@ -10,7 +10,7 @@ source scripts/toolchain.sh
 need_tool "$CLANGXX" "${LLVM_PACKAGES[0]}"
 seconds="${FUZZ_SECONDS:-30}"
 build=build-fuzz
-targets=(numval format scene typing)
+targets=(numval format scene typing address)
 
 # A folder configured with another clang is made afresh: CMake cannot switch compilers in place.
 if ! grep -qx "CMAKE_CXX_COMPILER:[A-Z]*=.*$CLANGXX" "$build/CMakeCache.txt" 2>/dev/null; then

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <string_view>
-#include <utility>
+
+#include "window/scene_keys.h"
 
 namespace velantra {
 
@@ -14,13 +15,10 @@ std::string subject(std::string_view tooltip) {
 }
 
 // A scroll bar sets what the box beside it shows, and is named as that box.
-const ControlDef* box_set_by(std::string_view bar) {
-    constexpr std::pair<std::string_view, std::string_view> kSets[] = {
-        {"HScroll1", "Text4"}, {"VScroll1", "Text5"}, {"VScroll2", "Text6"}};
-    for (const auto& [name, box] : kSets)
-        if (name == bar)
-            for (const ControlDef& d : kForm1Controls)
-                if (box == d.name) return &d;
+const ControlDef* box_beside(std::string_view bar) {
+    const std::string_view box = box_set_by(bar);
+    for (const ControlDef& d : kForm1Controls)
+        if (!box.empty() && box == d.name) return &d;
     return nullptr;
 }
 
@@ -44,7 +42,7 @@ Accessible accessible(const Control& control) {
         case ControlKind::HScrollBar:
         case ControlKind::VScrollBar: {
             a.role = AccessibleRole::ScrollBar;
-            const ControlDef* box = box_set_by(d.name);
+            const ControlDef* box = box_beside(d.name);
             a.name = box != nullptr ? subject(box->tooltip) : d.name;
             a.minimum = std::min(d.scroll.top, d.scroll.bottom);
             a.maximum = std::max(d.scroll.top, d.scroll.bottom);

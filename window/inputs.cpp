@@ -7,6 +7,7 @@
 
 #include "model/format.h"
 #include "window/form1.h"
+#include "window/scene_keys.h"
 
 namespace velantra {
 
@@ -19,6 +20,11 @@ const char* const kIndexMessage =
 // A number beyond the range a variable can hold keeps the variable's previous value.
 double read_or(const TextBox& box, double previous) {
     return numval(box.text()).value_or(previous);
+}
+
+// The box that shows what a scroll bar sets, as the scene's keys pair them.
+TextBox& box_beside(const Form1& form, const ScrollBar& bar) {
+    return static_cast<TextBox&>(*form.find(box_set_by(bar.name())));
 }
 
 }  // namespace
@@ -102,12 +108,12 @@ void Form1::Text6_Change() {
 // The text box's handler reads the text back, so X0 is the value of the shown text.
 void Form1::HScroll1_Change() {
     sim_.scene.X0 = HScroll1.value() * 0.01;
-    Text4.set_text(numstr(sim_.scene.X0));
+    box_beside(*this, HScroll1).set_text(numstr(sim_.scene.X0));
 }
 
 void Form1::VScroll1_Change() {
     sim_.scene.Yo = VScroll1.value() * 0.01;
-    Text5.set_text(numstr(sim_.scene.Yo));
+    box_beside(*this, VScroll1).set_text(numstr(sim_.scene.Yo));
 }
 
 // Stepping past 180 continues at −179 and past −180 at 179; ±181 are never kept.
@@ -119,7 +125,7 @@ void Form1::VScroll2_Change() {
         VScroll2.set_value(179);
     }
     sim_.set_angle(Number::integer(static_cast<std::int16_t>(VScroll2.value())));
-    Text6.set_text(numstr(sim_.scene.a0));
+    box_beside(*this, VScroll2).set_text(numstr(sim_.scene.a0));
 }
 
 }  // namespace velantra

@@ -1,8 +1,9 @@
 #include "window/prepared_scene.h"
 
+#include <algorithm>
 #include <cctype>
-#include <charconv>
 
+#include "model/catalogue.h"
 #include "model/format.h"
 #include "platform/message_box.h"
 #include "window/form1.h"
@@ -12,8 +13,6 @@ namespace velantra {
 
 namespace {
 
-constexpr std::array<std::string_view, kSceneKeys> kKeyNames{"n1", "nmin", "nmax",
-                                                             "x0", "yo",   "a0"};
 // Longer values than any number a box shows are cut, and names in a message shortened.
 constexpr std::size_t kMaxValue = 64;
 constexpr std::size_t kMaxShown = 40;
@@ -24,29 +23,7 @@ std::string lower(std::string_view s) {
     return out;
 }
 
-std::optional<SceneKey> key_named(std::string_view name) {
-    const std::string key = lower(name);
-    for (int i = 0; i < kSceneKeys; ++i)
-        if (key == kKeyNames[static_cast<std::size_t>(i)]) return static_cast<SceneKey>(i);
-    return std::nullopt;
-}
-
-// A part of the address or an argument as a message shows it: control characters as "?",
-// cut at a whole UTF-8 character.
-std::string shown(std::string_view s) {
-    std::string out;
-    for (char c : s) {
-        const auto u = static_cast<unsigned char>(c);
-        out += (u < 0x20 || u == 0x7F) ? '?' : c;
-    }
-    if (out.size() > kMaxShown) {
-        std::size_t cut = kMaxShown;
-        while (cut > 0 && (static_cast<unsigned char>(out[cut]) & 0xC0) == 0x80) --cut;
-        out.resize(cut);
-        out += "…";
-    }
-    return "«" + out + "»";
-}
+std::size_t row_of(const SceneKeyDef& key) { return static_cast<std::size_t>(&key - kSceneKeys); }
 
 // A sign, digits with at most one point, an optional exponent: a number as a box holds it.
 bool is_number(std::string_view s) {
@@ -72,15 +49,6 @@ bool is_number(std::string_view s) {
         if (i == first) return false;
     }
     return i == s.size() && numval(s).has_value();
-}
-
-// Stores one value, or says why it cannot be; `name` is the key as the user wrote it.
-void take(PreparedScene& scene, SceneKey key, std::string_view name, std::string_view value) {
-    if (value.size() > kMaxValue || !is_number(value)) {
-        scene.problems.push_back("Значение " + shown(name) + " не число: " + shown(value) + ".");
-        return;
-    }
-    scene.values[static_cast<std::size_t>(key)] = std::string(value);
 }
 
 int hex(char c) {
@@ -112,12 +80,87 @@ std::string trimmed(const std::string& text) {
     return first == std::string::npos ? std::string() : text.substr(first);
 }
 
+// "n1, nmin, … и run".
+std::string known_keys() {
+    std::string keys;
+    for (int i = 0; i + 1 < kSceneKeyCount; ++i)
+        keys += (i == 0 ? "" : ", ") + std::string(kSceneKeys[i].name);
+    return fill(tr("{keys} и {last}"),
+                {{"keys", keys}, {"last", kSceneKeys[kSceneKeyCount - 1].name}});
+}
+
+const TextBox& box_of(const Form1& form, const SceneKeyDef& key) {
+    return static_cast<const TextBox&>(*form.find(key.control));
+}
+
+// One key's value into the window, the way its row says.
+void apply(Form1& form, const SceneKeyDef& key, const std::string& value) {
+    switch (key.through) {
+        case Through::Box:
+            form.typed(static_cast<TextBox&>(*form.find(key.control)), value,
+                       static_cast<int>(value.size()));
+            break;
+        case Through::Bar:
+            if (const auto number = numval(value))
+                form.scrolled_to(static_cast<ScrollBar&>(*form.find(key.bar)),
+                                 scroll_value(*number * 100));
+            break;
+        case Through::Click:
+            form.CmdOK_Click();
+            break;
+    }
+}
+
 }  // namespace
 
+std::string quoted(std::string_view s) {
+    std::string out;
+    for (char c : s) {
+        const auto u = static_cast<unsigned char>(c);
+        out += (u < 0x20 || u == 0x7F) ? '?' : c;
+    }
+    if (out.size() > kMaxShown) {
+        std::size_t cut = kMaxShown;
+        while (cut > 0 && (static_cast<unsigned char>(out[cut]) & 0xC0) == 0x80) --cut;
+        out.resize(cut);
+        out += "…";
+    }
+    return "«" + out + "»";
+}
+
 bool PreparedScene::empty() const {
-    for (const auto& v : values)
-        if (v) return false;
-    return !run && problems.empty();
+    return std::none_of(values.begin(), values.end(),
+                        [](const auto& v) { return v.has_value(); }) &&
+           problems.empty();
+}
+
+const std::optional<std::string>& PreparedScene::value(std::string_view key) const {
+    static const std::optional<std::string> none;
+    const SceneKeyDef* row = scene_key(key);
+    return row != nullptr ? values[row_of(*row)] : none;
+}
+
+void PreparedScene::forget(std::string_view key) {
+    if (const SceneKeyDef* row = scene_key(key)) values[row_of(*row)].reset();
+}
+
+const SceneKeyDef* scene_key(std::string_view name) {
+    const std::string key = lower(name);
+    for (const SceneKeyDef& row : kSceneKeys)
+        if (key == row.name) return &row;
+    return nullptr;
+}
+
+void take_value(PreparedScene& scene, const SceneKeyDef& key, std::string_view written,
+                std::string_view value) {
+    if (key.through == Through::Click) {
+        scene.values[row_of(key)] = std::string();
+    } else if (value.size() > kMaxValue || !is_number(value)) {
+        scene.problems.push_back(fill(tr("Значение {key} не число: {value}."),
+                                      {{"key", quoted(written)}, {"value", quoted(value)}}));
+    } else {
+        scene.values[row_of(key)] = std::string(value);
+    }
 }
 
 PreparedScene scene_from_address(std::string_view fragment) {
@@ -130,152 +173,94 @@ PreparedScene scene_from_address(std::string_view fragment) {
         if (raw.empty()) continue;
         const auto part = unescaped(raw);
         if (!part) {
-            scene.problems.push_back("Часть адреса не прочитана: " + shown(raw) + ".");
+            scene.problems.push_back(
+                fill(tr("Часть адреса не прочитана: {part}."), {{"part", quoted(raw)}}));
             continue;
         }
         const auto eq = part->find('=');
         const std::string name = part->substr(0, eq);
-        if (lower(name) == "run" && (eq == std::string::npos || eq + 1 == part->size())) {
-            scene.run = true;
-            continue;
+        const SceneKeyDef* key = scene_key(name);
+        // A key without a value is named bare ("run" or "run="), and with one it is no key.
+        const bool bare = eq == std::string::npos || eq + 1 == part->size();
+        if (key != nullptr && key->through == Through::Click && !bare) key = nullptr;
+        if (key == nullptr) {
+            scene.problems.push_back(
+                fill(tr("Неизвестный параметр адреса: {part}. Известны {keys}."),
+                     {{"part", quoted(*part)}, {"keys", known_keys()}}));
+        } else if (eq == std::string::npos && key->through != Through::Click) {
+            scene.problems.push_back(
+                fill(tr("У параметра {key} нет значения."), {{"key", quoted(name)}}));
+        } else {
+            take_value(scene, *key, name,
+                       eq == std::string::npos ? std::string_view()
+                                               : std::string_view(*part).substr(eq + 1));
         }
-        const auto key = key_named(name);
-        if (!key) {
-            scene.problems.push_back("Неизвестный параметр адреса: " + shown(*part) +
-                                     ". Известны n1, nmin, nmax, x0, yo, a0 и run.");
-            continue;
-        }
-        if (eq == std::string::npos) {
-            scene.problems.push_back("У параметра " + shown(name) + " нет значения.");
-            continue;
-        }
-        take(scene, *key, name, std::string_view(*part).substr(eq + 1));
     }
     return scene;
-}
-
-CommandLine command_line(const std::vector<std::string>& args) {
-    CommandLine line;
-    auto& problems = line.scene.problems;
-    for (std::size_t i = 0; i < args.size() && problems.empty(); ++i) {
-        std::string option = args[i];
-        std::optional<std::string> value;
-        if (const auto eq = option.find('='); option.starts_with("--") && eq != std::string::npos) {
-            value = option.substr(eq + 1);
-            option.resize(eq);
-        }
-        const auto needs_value = [&]() -> bool {
-            if (!value && i + 1 < args.size()) value = args[++i];
-            if (!value) problems.push_back("Параметру " + shown(option) + " не хватает значения.");
-            return value.has_value();
-        };
-        if (option == "--help" || option == "-h") {
-            line.help = true;
-        } else if (option == "--version") {
-            line.version = true;
-        } else if (option == "--run") {
-            line.scene.run = true;
-        } else if (option == "--picture") {
-            if (needs_value()) line.picture = *value;
-            if (line.picture.empty() && problems.empty())
-                problems.emplace_back("Параметру «--picture» нужно имя файла.");
-        } else if (option == "--size") {
-            if (!needs_value()) break;
-            const auto x = value->find_first_of("xX");
-            const auto read = [](std::string_view s, int& out) {
-                const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
-                return ec == std::errc() && end == s.data() + s.size() && out >= 1 && out <= 8192;
-            };
-            if (x == std::string::npos ||
-                !read(std::string_view(*value).substr(0, x), line.width) ||
-                !read(std::string_view(*value).substr(x + 1), line.height)) {
-                problems.emplace_back("Размер " + shown(*value) +
-                                      " не понят: нужно ШИРИНАxВЫСОТА в пикселях, до 8192, "
-                                      "например 698x247.");
-            }
-        } else if (const auto key = option.starts_with("--")
-                                        ? key_named(std::string_view(option).substr(2))
-                                        : std::nullopt) {
-            if (needs_value()) take(line.scene, *key, option, *value);
-        } else {
-            problems.push_back("Неизвестный параметр: " + shown(args[i]) +
-                               " (velantra --help их перечисляет).");
-        }
-    }
-    return line;
-}
-
-std::string command_line_help() {
-    return "Использование: velantra [ПАРАМЕТРЫ]\n"
-           "Луч света на границе двух сред и в среде с линейно растущим показателем "
-           "преломления.\n"
-           "\n"
-           "Сцена (числа с точкой, как в полях окна):\n"
-           "  --n1 N        показатель преломления верхней среды\n"
-           "  --nmin N      показатель нижней среды у границы\n"
-           "  --nmax N      показатель нижней среды внизу\n"
-           "  --x0 X        абсцисса начала луча, м (0 … 6)\n"
-           "  --yo Y        высота начала луча, м (-1 … 1)\n"
-           "  --a0 A        начальный угол луча, градусы\n"
-           "  --run         сразу провести луч (ПУСК)\n"
-           "\n"
-           "Рисунок для урока, без окна:\n"
-           "  --picture ФАЙЛ   записать рисунок в ФАЙЛ (.svg или .png) и выйти\n"
-           "  --size ШxВ       размер рисунка в пикселях (по умолчанию как в окне)\n"
-           "\n"
-           "  --help        эта справка\n"
-           "  --version     версия программы\n"
-           "\n"
-           "Пример: velantra --n1 1.2 --nmin 1.5 --nmax 1.6 --x0 2 --yo 0.5 --a0 -30 --run\n";
 }
 
 void prepare_scene(Form1& form, MessageBox& box, const PreparedScene& scene) {
     if (!scene.problems.empty()) {
         std::string text;
         for (const auto& p : scene.problems) text += (text.empty() ? "" : "\n") + p;
-        box.show(text, "Ошибка", Buttons::Ok);
+        box.show(text, tr("Ошибка"), Buttons::Ok);
     }
-    const auto given = [&](SceneKey key) -> const std::optional<std::string>& {
-        return scene.values[static_cast<std::size_t>(key)];
-    };
-    const auto type = [&](TextBox& box_of, SceneKey key) {
-        if (const auto& v = given(key)) form.typed(box_of, *v, static_cast<int>(v->size()));
-    };
-    const auto slide = [&](ScrollBar& bar, SceneKey key) {
-        const auto& v = given(key);
-        if (const auto number = v ? numval(*v) : std::nullopt)
-            form.scrolled_to(bar, scroll_value(*number * 100));
-    };
-    type(form.Text3, SceneKey::nmax);
-    // The upper index must stay below the lower one after each step, not only at the end: a
-    // lower nmin than today's n1 waits for n1 to come down first.
-    const auto& nmin = given(SceneKey::nmin);
-    const auto nmin_number = nmin ? numval(*nmin) : std::nullopt;
-    if (nmin_number && *nmin_number > form.simulation().scene.n1) {
-        type(form.Text2, SceneKey::nmin);
-        type(form.Text1, SceneKey::n1);
-    } else {
-        type(form.Text1, SceneKey::n1);
-        type(form.Text2, SceneKey::nmin);
+    const int last_pass =
+        std::max_element(std::begin(kSceneKeys), std::end(kSceneKeys),
+                         [](const auto& a, const auto& b) { return a.pass < b.pass; })
+            ->pass;
+    for (int pass = 0; pass <= last_pass; ++pass) {
+        std::vector<const SceneKeyDef*> keys;
+        for (const SceneKeyDef& key : kSceneKeys)
+            if (key.pass == pass && scene.values[row_of(key)]) keys.push_back(&key);
+        // A rule between two inputs holds after each step, not only at the end: an nmin above
+        // today's n1 goes in before n1, a lower one waits for n1 to come down first.
+        for (auto it = keys.begin(); it != keys.end(); ++it) {
+            if ((*it)->above.empty()) continue;
+            const auto below = std::find_if(
+                keys.begin(), it, [&](const SceneKeyDef* k) { return k->name == (*it)->above; });
+            if (below == it) continue;
+            const auto wanted = numval(*scene.values[row_of(**it)]);
+            const auto now = numval(box_of(form, **below).text());
+            if (wanted && now && *wanted > *now) std::rotate(below, it, it + 1);
+        }
+        for (const SceneKeyDef* key : keys) apply(form, *key, *scene.values[row_of(*key)]);
     }
-    slide(form.HScroll1, SceneKey::x0);
-    slide(form.VScroll1, SceneKey::yo);
-    type(form.Text6, SceneKey::a0);
-    if (scene.run) form.CmdOK_Click();
 }
 
 std::string scene_address(const Form1& form) {
-    const TextBox* boxes[kSceneKeys] = {&form.Text1, &form.Text2, &form.Text3,
-                                        &form.Text4, &form.Text5, &form.Text6};
     std::string address;
-    for (int i = 0; i < kSceneKeys; ++i) {
-        if (i > 0) address += '&';
-        address += kKeyNames[static_cast<std::size_t>(i)];
+    for (const SceneKeyDef& key : kSceneKeys) {
+        if (key.through == Through::Click) {
+            if (form.shows_run()) address += "&" + std::string(key.name);
+            continue;
+        }
+        if (!address.empty()) address += '&';
+        address += key.name;
         address += '=';
-        address += trimmed(boxes[i]->text());
+        address += trimmed(box_of(form, key).text());
     }
-    if (form.shows_run()) address += "&run";
     return address;
+}
+
+AddressFollower::AddressFollower(const Form1& form) {
+    if (form.resize_passes() > 0) named_ = scene_address(form);
+}
+
+void AddressFollower::prepared() { prepared_ = true; }
+
+std::string AddressFollower::next(const Form1& form) {
+    // The boxes are empty until the first layout pass fills them.
+    if (form.resize_passes() == 0) return {};
+    std::string now = scene_address(form);
+    if (named_.empty() && !prepared_) {
+        named_ = std::move(now);
+        return {};
+    }
+    if (!prepared_ && now == named_) return {};
+    prepared_ = false;
+    named_ = now;
+    return now;
 }
 
 }  // namespace velantra

@@ -1,8 +1,9 @@
 #pragma once
-// A scene prepared ahead of a lesson: the six inputs and a run, given in the page's address
+// A scene prepared ahead of a lesson: the inputs and a run, given in the page's address
 // ("n1=1.2&nmin=1.5&nmax=1.6&x0=2&yo=.5&a0=-30&run") or on the command line
-// ("--n1 1.2 … --run"). The values go into the window through the paths a user's input takes,
-// so every rule of the inputs holds for them; what cannot be read is named, not guessed.
+// ("--n1 1.2 … --run"), by the keys of window/scene_keys.h. The values go into the window
+// through the paths a user's input takes, so every rule of the inputs holds for them; what
+// cannot be read is named, not guessed.
 
 #include <array>
 #include <optional>
@@ -10,43 +11,40 @@
 #include <string_view>
 #include <vector>
 
+#include "window/scene_keys.h"
+
 namespace velantra {
 
 class Form1;
 class MessageBox;
 
-// The inputs in the order the address names them.
-enum class SceneKey { n1, nmin, nmax, x0, yo, a0 };
-constexpr int kSceneKeys = 6;
-
 struct PreparedScene {
-    // The number text given for each key, the last one where a key comes twice.
-    std::array<std::optional<std::string>, kSceneKeys> values;
-    bool run = false;
+    // What was given for each key, by its row of kSceneKeys, the last one where a key comes
+    // twice; a key without a value has an empty text.
+    std::array<std::optional<std::string>, kSceneKeyCount> values;
     // One sentence for each part that was not understood, naming it.
     std::vector<std::string> problems;
 
     bool empty() const;
+    // What was given for the key of that name, nothing for none.
+    const std::optional<std::string>& value(std::string_view key) const;
+    void forget(std::string_view key);
 };
+
+// The row of a key, in any case; null for a name that is no key.
+const SceneKeyDef* scene_key(std::string_view name);
+
+// Stores a key's value, or says in the scene's problems why it cannot be; `written` names the
+// key as the user wrote it.
+void take_value(PreparedScene& scene, const SceneKeyDef& key, std::string_view written,
+                std::string_view value);
+
+// A part of the address or an argument as a message shows it: in «», control characters as
+// "?", a long one cut at a whole UTF-8 character.
+std::string quoted(std::string_view s);
 
 // The part of the address after "#" (the "#" itself may come first).
 PreparedScene scene_from_address(std::string_view fragment);
-
-// What the desktop program was asked on its command line.
-struct CommandLine {
-    PreparedScene scene;
-    bool help = false;
-    bool version = false;
-    // Where the picture goes (".svg" or ".png"), without opening a window; empty: the window.
-    std::string picture;
-    // The picture's size in pixels; 0 × 0: the picture's size in the window as defined.
-    int width = 0, height = 0;
-};
-
-// The arguments after the program's name.
-CommandLine command_line(const std::vector<std::string>& args);
-// What --help prints.
-std::string command_line_help();
 
 // Puts the scene into the window after Form_Load, in an order that lets through every scene
 // the inputs accept, and runs it when asked; the problems come first, in one message.
@@ -54,5 +52,20 @@ void prepare_scene(Form1& form, MessageBox& box, const PreparedScene& scene);
 
 // The scene on screen in the address's form, "run" added while the picture shows a run.
 std::string scene_address(const Form1& form);
+
+// Follows the scene for the page's address: a new address only once the scene on screen differs
+// from the one the address last named (a student's change, a run shown or erased), never for a
+// redraw alone.
+class AddressFollower {
+  public:
+    explicit AddressFollower(const Form1& form);  // the scene as it opens; nothing to write yet
+    void prepared();  // an address was applied: its canonical form is written next
+    std::string next(const Form1& form);  // after any call: the address to write, or empty
+
+  private:
+    // The scene the address names; empty until the window has first been laid out.
+    std::string named_;
+    bool prepared_ = false;
+};
 
 }  // namespace velantra

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "desktop/command_line.h"
 #include "model/format.h"
 #include "tests/support/fakes.h"
 #include "tests/support/form_rig.h"

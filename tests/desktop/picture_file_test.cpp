@@ -93,7 +93,8 @@ class PictureFileTest : public QObject {
             for (int x = 0; x < image.width(); ++x)
                 grey += image.pixel(x, y) == qRgb(128, 128, 128);
         QVERIFY(grey > 10);
-        QVERIFY(!write_picture(scene_line({"--picture", dir.filePath("ray.gif").toStdString()})));
+        QVERIFY(!write_picture(
+            scene_line({"--picture", dir.filePath("no/such/ray.png").toStdString()})));
     }
 };
 

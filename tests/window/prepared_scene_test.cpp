@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "desktop/command_line.h"
 #include "tests/support/form_rig.h"
 
 using namespace velantra;
@@ -12,17 +13,17 @@ using namespace velantra::testing;
 
 namespace {
 
-const std::optional<std::string>& value(const PreparedScene& s, SceneKey k) {
-    return s.values[static_cast<std::size_t>(k)];
+const std::optional<std::string>& value(const PreparedScene& s, std::string_view key) {
+    return s.value(key);
 }
 
 TEST(PreparedScene, AddressIsReadInAnyCaseAndOrderAndNamesWhatItCannotRead) {
     const auto s =
         scene_from_address("#A0=-30&RUN&n1=1.2&Yo=.5&x0=%32&nMax=1.6&nmin=1.5&nmin=1.55");
-    EXPECT_EQ(value(s, SceneKey::a0), "-30");
-    EXPECT_EQ(value(s, SceneKey::x0), "2");       // %32 is "2"
-    EXPECT_EQ(value(s, SceneKey::nmin), "1.55");  // the last one given
-    EXPECT_TRUE(s.run);
+    EXPECT_EQ(value(s, "a0"), "-30");
+    EXPECT_EQ(value(s, "x0"), "2");       // %32 is "2"
+    EXPECT_EQ(value(s, "nmin"), "1.55");  // the last one given
+    EXPECT_TRUE(value(s, "run"));
     EXPECT_TRUE(s.problems.empty());
 
     const auto bad = scene_from_address(
@@ -37,18 +38,19 @@ TEST(PreparedScene, AddressIsReadInAnyCaseAndOrderAndNamesWhatItCannotRead) {
     EXPECT_EQ(bad.problems[4], "Значение «yo» не число: «1e».");
     EXPECT_EQ(bad.problems[5], "Значение «n1» не число: «" + std::string(40, '1') + "…».");
     EXPECT_EQ(bad.problems[6].rfind("Неизвестный параметр адреса: «<b>=?»", 0), 0u);
-    EXPECT_FALSE(value(bad, SceneKey::a0));
+    EXPECT_FALSE(value(bad, "a0"));
     EXPECT_TRUE(scene_from_address("").empty());
 }
 
 TEST(PreparedScene, CommandLineTakesTheSameKeysAndItsOwnOptions) {
     const auto line = command_line({"--n1", "1.2", "--nmin=1.5", "--a0", "-30", "--run",
                                     "--picture", "ray.svg", "--size", "800x300"});
-    EXPECT_EQ(value(line.scene, SceneKey::n1), "1.2");
-    EXPECT_EQ(value(line.scene, SceneKey::nmin), "1.5");
-    EXPECT_EQ(value(line.scene, SceneKey::a0), "-30");
-    EXPECT_TRUE(line.scene.run);
+    EXPECT_EQ(value(line.scene, "n1"), "1.2");
+    EXPECT_EQ(value(line.scene, "nmin"), "1.5");
+    EXPECT_EQ(value(line.scene, "a0"), "-30");
+    EXPECT_TRUE(value(line.scene, "run"));
     EXPECT_EQ(line.picture, "ray.svg");
+    EXPECT_EQ(command_line({"--picture", "RAY.PNG"}).format, PictureFormat::Png);
     EXPECT_EQ(line.width, 800);
     EXPECT_EQ(line.height, 300);
     EXPECT_TRUE(line.scene.problems.empty());
@@ -61,6 +63,9 @@ TEST(PreparedScene, CommandLineTakesTheSameKeysAndItsOwnOptions) {
         {{"--x0", "two"}, "Значение «--x0» не число: «two»."},
         {{"--size", "0x10"},
          "Размер «0x10» не понят: нужно ШИРИНАxВЫСОТА в пикселях, до 8192, например 698x247."},
+        {{"--picture", "ray.gif"}, "ray.gif: рисунок пишется в файл .svg или .png"},
+        {{"--picture=svg.d/ray"}, "svg.d/ray: рисунок пишется в файл .svg или .png"},
+        {{"--picture="}, "Параметру «--picture» нужно имя файла."},
     };
     for (const auto& [args, problem] : bad) {
         const auto l = command_line(args);
@@ -105,3 +110,32 @@ TEST(PreparedScene, ARejectedValueBringsTheTypingMessageAfterTheProblems) {
 }
 
 }  // namespace
+
+TEST(PreparedScene, TheAddressFollowsTheSceneOnScreenNeverARedrawAlone) {
+    const std::string start = "n1=1.000292&nmin=1.3333&nmax=1.4&x0=2.5&yo=.6&a0=45";
+    FormRig rig;
+    AddressFollower address(rig.form);
+    rig.form.resolution_changed(2);  // a phone turned, a zoom
+    rig.form.client_resized(500, 300);
+    rig.form.pointer_moved(0, 0, 50, 50);
+    EXPECT_EQ(address.next(rig.form), "");
+    rig.form.CmdOK_Click();
+    EXPECT_EQ(address.next(rig.form), start + "&run");
+    EXPECT_EQ(address.next(rig.form), "");
+    rig.form.client_resized(600, 300);  // the redraw erases the run
+    EXPECT_EQ(address.next(rig.form), start);
+    // An address applied is written back in its canonical form, though it names the same scene.
+    prepare_scene(rig.form, rig.box, scene_from_address("A0=45.0"));
+    address.prepared();
+    EXPECT_EQ(address.next(rig.form), start);
+    EXPECT_EQ(address.next(rig.form), "");
+
+    // Made before the window's first layout, it takes the scene the layout shows as the opening.
+    Form1 form(rig.surface, rig.view, Platform{rig.box, rig.tone, rig.launcher, rig.authors});
+    AddressFollower early(form);
+    EXPECT_EQ(early.next(form), "");
+    form.client_resized(kForm1.client_width, kForm1.client_height);
+    EXPECT_EQ(early.next(form), "");
+    form.typed(form.Text6, "30", 2);
+    EXPECT_EQ(early.next(form), "n1=1.000292&nmin=1.3333&nmax=1.4&x0=2.5&yo=.6&a0=30");
+}
