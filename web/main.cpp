@@ -2,11 +2,10 @@
 // each of them with its fields) starts the program once and then hands in each user action by
 // control name, as raw facts. Every call answers with a record: the scene's address to write
 // ("" while it is unchanged) and what else the page asked. The program's objects live as long
-// as the page. The lines marked TODAY stand for the window logic's coming API.
+// as the page.
 
 #include <emscripten.h>
 
-#include <cmath>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,9 +34,7 @@ struct Program {
     WebLauncher launcher;
     PageAuthorsWindow authors;
     std::unique_ptr<Form1> form;
-    // TODAY: std::optional<AddressFollower> follower; (window/) in place of the address last
-    // written, which stands from Form1's first showing (its Form_Load) on.
-    std::optional<std::string> written;
+    std::unique_ptr<AddressFollower> address;
 };
 
 Program* program = nullptr;
@@ -51,11 +48,7 @@ T* control(const char* name) {
 const char* reply(Record answer = {}) {
     static std::string json;
     std::string next;
-    if (program != nullptr && program->written) {
-        // TODAY: next = program->follower->next(*program->form); in place of these two lines.
-        std::string now = scene_address(*program->form);
-        if (now != *program->written) next = *(program->written = std::move(now));
-    }
+    if (program != nullptr && program->address) next = program->address->next(*program->form);
     json = answer.set("address", next).json();
     return json.c_str();
 }
@@ -101,6 +94,7 @@ EMSCRIPTEN_KEEPALIVE const char* velantra_start(const char* separator, double ra
         Platform{program->box, program->tone, program->launcher, program->authors, separator});
     program->form->resolution_changed(ratio);
     program->view.build(*program->form);
+    program->address = std::make_unique<AddressFollower>(*program->form);
     return reply();
 }
 
@@ -108,9 +102,6 @@ EMSCRIPTEN_KEEPALIVE const char* velantra_start(const char* separator, double ra
 EMSCRIPTEN_KEEPALIVE const char* velantra_resized(int width, int height) {
     if (program == nullptr) return reply();
     program->form->client_resized(width, height);
-    // TODAY: if (!program->follower) program->follower.emplace(*program->form); in place of
-    // this line.
-    if (!program->written) program->written = scene_address(*program->form);
     return reply();
 }
 
@@ -181,8 +172,7 @@ EMSCRIPTEN_KEEPALIVE const char* velantra_menu_chosen(const char* entry) {
 EMSCRIPTEN_KEEPALIVE const char* velantra_prepare(const char* fragment) {
     if (program != nullptr) {
         prepare_scene(*program->form, program->box, scene_from_address(fragment));
-        // TODAY: program->follower->prepared(); in place of this line.
-        if (program->written) program->written->clear();
+        program->address->prepared();
     }
     return reply();
 }

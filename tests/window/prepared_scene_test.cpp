@@ -117,7 +117,7 @@ TEST(PreparedScene, TheAddressFollowsTheSceneOnScreenNeverARedrawAlone) {
     AddressFollower address(rig.form);
     rig.form.resolution_changed(2);  // a phone turned, a zoom
     rig.form.client_resized(500, 300);
-    rig.form.pointer_moved(0, 0, 50, 50);
+    rig.form.pointer_moved(50, 50);
     EXPECT_EQ(address.next(rig.form), "");
     rig.form.CmdOK_Click();
     EXPECT_EQ(address.next(rig.form), start + "&run");
