@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "model/catalogue.h"
 #include "web/canvas_surface.h"
 #include "window/accessible.h"
 
@@ -191,7 +192,7 @@ void PageView::build(const Form1& form) {
     velantra_form_back(static_cast<int>(kForm1.back));
     for (const Control* c : form.controls()) {
         const ControlDef& d = c->def();
-        std::string text = d.text;
+        std::string text = tr(d.text);
         int value = 0, position = 0, span = 0;
         if (d.kind == ControlKind::TextBox) text = static_cast<const TextBox*>(c)->text();
         if (d.kind == ControlKind::Label) text = static_cast<const Label*>(c)->caption();
@@ -200,7 +201,7 @@ void PageView::build(const Form1& form) {
             position = bar->position();
             span = bar->span();
         }
-        velantra_make_control(d.name, kind_of(d.kind), text.c_str(), d.tooltip,
+        velantra_make_control(d.name, kind_of(d.kind), text.c_str(), tr(d.tooltip).c_str(),
                               css_font(d.font).c_str(), css_back(d), css_fore(d), d.read_only,
                               d.border, d.align == Align::Right, d.scroll.top, d.scroll.bottom,
                               span, d.scroll.large, value, position, static_cast<int>(d.shape.fill),
@@ -213,9 +214,10 @@ void PageView::build(const Form1& form) {
         velantra_set_visible(d.name, c->visible());
     }
     for (const MenuDef& menu : kMenus) {
-        velantra_make_menu(menu.name, menu.caption);
+        velantra_make_menu(menu.name, tr(menu.caption).c_str());
         for (const MenuEntryDef& entry : menu.entries)
-            velantra_make_entry(menu.name, entry.name, entry.caption, entry.separator() ? 1 : 0);
+            velantra_make_entry(menu.name, entry.name, tr(entry.caption).c_str(),
+                               entry.separator() ? 1 : 0);
     }
     for (const char* name : kFocusOrder) velantra_focus_next(name);
     built_ = true;
@@ -266,7 +268,7 @@ bool PageAuthorsWindow::exists() const { return velantra_authors_exists() != 0; 
 void PageAuthorsWindow::create() {
     const auto& i = kForm2.image;
     const auto& l = kForm2.label;
-    velantra_authors_create(kForm2.caption, kForm2.client_width, kForm2.client_height, i.name,
+    velantra_authors_create(tr(kForm2.caption).c_str(), kForm2.client_width, kForm2.client_height, i.name,
                             i.left, i.top, i.width, i.height, l.name, l.left, l.top, l.width,
                             l.height, css_font(kForm2.label_font).c_str());
 }

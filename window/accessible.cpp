@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "model/catalogue.h"
+
 namespace velantra {
 
 namespace {
@@ -29,30 +31,30 @@ const ControlDef* box_set_by(std::string_view bar) {
 Accessible accessible(const Control& control) {
     const ControlDef& d = control.def();
     Accessible a;
-    a.description = d.tooltip;
+    a.description = tr(d.tooltip);
     switch (d.kind) {
         case ControlKind::Picture:
             a.role = AccessibleRole::Graphic;
-            a.name = subject(d.tooltip);
+            a.name = subject(a.description);
             break;
         case ControlKind::Shape:
             break;
         case ControlKind::TextBox:
             a.role = AccessibleRole::Text;
-            a.name = subject(d.tooltip);
+            a.name = subject(a.description);
             break;
         case ControlKind::HScrollBar:
         case ControlKind::VScrollBar: {
             a.role = AccessibleRole::ScrollBar;
             const ControlDef* box = box_set_by(d.name);
-            a.name = box != nullptr ? subject(box->tooltip) : d.name;
+            a.name = box != nullptr ? subject(tr(box->tooltip)) : d.name;
             a.minimum = std::min(d.scroll.top, d.scroll.bottom);
             a.maximum = std::max(d.scroll.top, d.scroll.bottom);
             break;
         }
         case ControlKind::Button:
             a.role = AccessibleRole::Button;
-            a.name = d.text;
+            a.name = tr(d.text);
             break;
         case ControlKind::Label:
             a.role = AccessibleRole::StaticText;
