@@ -52,9 +52,12 @@ std::string about_text() {
 
 std::string authors_text() {
     const std::string lines[] = {
-        padded(tr("© Проект Velantra, 2026"), 36),        padded(tr("Учёная степень: не указывается"), 36),
-        padded(tr("Учёное звание: не указывается"), 36),  padded(tr("Открытый учебный проект"), 36),
-        padded(tr("Город и страна: не указываются"), 36), tr(" velantra@example.org (образец)"),
+        padded(tr("© Проект Velantra, 2026"), 36),
+        padded(tr("Учёная степень: не указывается"), 36),
+        padded(tr("Учёное звание: не указывается"), 36),
+        padded(tr("Открытый учебный проект"), 36),
+        padded(tr("Город и страна: не указываются"), 36),
+        tr(" velantra@example.org (образец)"),
     };
     return joined(lines);
 }

@@ -30,7 +30,9 @@ void mnuFilespravka3_Click(Launcher& launcher) {
 void mnuFilesHistory1_Click(Launcher& launcher) {
     launcher.open_document(in_working_dir(tr("file name", "Snell.pdf")));
 }
-void mnuHelpUprav_Click(Launcher& launcher) { launcher.open_document(in_working_dir(tr("file name", "uprav.pdf"))); }
+void mnuHelpUprav_Click(Launcher& launcher) {
+    launcher.open_document(in_working_dir(tr("file name", "uprav.pdf")));
+}
 
 void mnuHelpInstruction_Click(Launcher& launcher) {
     const std::string editor = "notepad.exe";

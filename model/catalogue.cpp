@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstring>
 #include <map>
-#include <optional>
 #include <mutex>
+#include <optional>
 
 #include "model/catalogue_data.h"
 
@@ -64,8 +64,7 @@ class Catalogue {
         if (at + 4 > size_) return 0;
         std::uint32_t w = 0;
         std::memcpy(&w, bytes_ + at, 4);
-        if (swapped_)
-            w = (w >> 24) | ((w >> 8) & 0xff00U) | ((w << 8) & 0xff0000U) | (w << 24);
+        if (swapped_) w = (w >> 24) | ((w >> 8) & 0xff00U) | ((w << 8) & 0xff0000U) | (w << 24);
         return w;
     }
     std::string_view entry(std::uint32_t table, std::uint32_t i) const {
@@ -98,7 +97,8 @@ State& state() {
         for (std::size_t i = 0; i < catalogue_data::kCount; ++i) {
             const catalogue_data::Embedded& e = catalogue_data::kCatalogues[i];
             // Russian is the source itself; a catalogue of it would only repeat it.
-            if (std::string_view(e.code) != "ru") made->catalogues.emplace_back(e.code, e.bytes, e.size);
+            if (std::string_view(e.code) != "ru")
+                made->catalogues.emplace_back(e.code, e.bytes, e.size);
         }
         std::sort(made->catalogues.begin(), made->catalogues.end(),
                   [](const Catalogue& a, const Catalogue& b) { return a.code() < b.code(); });

@@ -54,9 +54,10 @@ void Simulation::curve_entry() {
     if (!walk(w)) return;
     // Back at the boundary: the second point repeats the first; the width stays 1.
     normal(w.x, After::Ends);
-    display_.message(tr("Во второй точке преломления отраженный в нижнюю среду луч и преломленный в "
-                        "верхнюю среду луч аналогичны первой точке!"),
-                     tr("Информация"));
+    display_.message(
+        tr("Во второй точке преломления отраженный в нижнюю среду луч и преломленный в "
+           "верхнюю среду луч аналогичны первой точке!"),
+        tr("Информация"));
 }
 
 void Simulation::curve_start() {

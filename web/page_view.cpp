@@ -217,7 +217,7 @@ void PageView::build(const Form1& form) {
         velantra_make_menu(menu.name, tr(menu.caption).c_str());
         for (const MenuEntryDef& entry : menu.entries)
             velantra_make_entry(menu.name, entry.name, tr(entry.caption).c_str(),
-                               entry.separator() ? 1 : 0);
+                                entry.separator() ? 1 : 0);
     }
     for (const char* name : kFocusOrder) velantra_focus_next(name);
     built_ = true;
@@ -268,9 +268,9 @@ bool PageAuthorsWindow::exists() const { return velantra_authors_exists() != 0; 
 void PageAuthorsWindow::create() {
     const auto& i = kForm2.image;
     const auto& l = kForm2.label;
-    velantra_authors_create(tr(kForm2.caption).c_str(), kForm2.client_width, kForm2.client_height, i.name,
-                            i.left, i.top, i.width, i.height, l.name, l.left, l.top, l.width,
-                            l.height, css_font(kForm2.label_font).c_str());
+    velantra_authors_create(tr(kForm2.caption).c_str(), kForm2.client_width, kForm2.client_height,
+                            i.name, i.left, i.top, i.width, i.height, l.name, l.left, l.top,
+                            l.width, l.height, css_font(kForm2.label_font).c_str());
 }
 
 void PageAuthorsWindow::set_label1(const std::string& utf8) {

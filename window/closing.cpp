@@ -6,7 +6,8 @@
 namespace velantra {
 
 void Form1::Form_Unload(int& Cancel) {
-    const Answer answer = platform_.box.show(tr("Вы абсолютно уверены?"), tr("На Выход"), Buttons::YesNo);
+    const Answer answer =
+        platform_.box.show(tr("Вы абсолютно уверены?"), tr("На Выход"), Buttons::YesNo);
     if (answer != Answer::Yes) {
         Cancel = 1;
         return;

@@ -130,10 +130,14 @@ constexpr MenuEntryDef kFile[] = {
     {"mnuFilesHistory1", N_("Снеллиус")},
 };
 constexpr MenuEntryDef kHelp[] = {
-    {"mnuHelpInstruction", N_("Инструкция")}, {"mnuHelpUprav", N_("Управление")},  {"mnuHelpSep1", "-"},
-    {"mnuHelpAvtors", N_("Авторы")},          {"mnuHelpAbout", N_("О программе")},
+    {"mnuHelpInstruction", N_("Инструкция")},
+    {"mnuHelpUprav", N_("Управление")},
+    {"mnuHelpSep1", "-"},
+    {"mnuHelpAvtors", N_("Авторы")},
+    {"mnuHelpAbout", N_("О программе")},
 };
-constexpr MenuDef kMenuTree[] = {{"mnuFile", N_("&Файл"), kFile}, {"mnuHelp", N_("&Помощь"), kHelp}};
+constexpr MenuDef kMenuTree[] = {{"mnuFile", N_("&Файл"), kFile},
+                                 {"mnuHelp", N_("&Помощь"), kHelp}};
 
 }  // namespace
 

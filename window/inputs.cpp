@@ -14,7 +14,7 @@ namespace {
 
 const char* const kIndexMessage =
     N_("Показатель преломления вверху должен быть меньше, чем внизу! Не вводите заново, а "
-    "исправьте!");
+       "исправьте!");
 
 // A number beyond the range a variable can hold keeps the variable's previous value.
 double read_or(const TextBox& box, double previous) {
