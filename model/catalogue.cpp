@@ -86,7 +86,7 @@ struct State {
     std::mutex lock;
     std::vector<Catalogue> catalogues;
     const Catalogue* chosen = nullptr;  // none: Russian
-    std::string code = "ru";
+    std::string_view code = "ru";       // the literal or a catalogue's own, so it stays valid
     // Each text handed out, by language and key, so that its reference stays valid.
     std::map<std::string, std::string, std::less<>> texts;
 };
@@ -110,7 +110,7 @@ State& state() {
 const std::string& lookup(std::string_view key, std::string_view source) {
     State& s = state();
     const std::lock_guard<std::mutex> hold(s.lock);
-    std::string id = s.code;
+    std::string id(s.code);
     id += '\0';
     id += key;
     auto it = s.texts.find(id);
