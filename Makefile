@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 RELEASE ?= trixie
 # The checks `make test` runs after the test suite (each a scripts/check-<name>.sh).
-CHECKS ?= format static sanitizers fuzz
+CHECKS ?= format catalogues static sanitizers fuzz
 
 # `make run` builds the program and its documents only; `make test` adds every optional part.
 # The options are given on each configure, so switching between the two needs no clean build.

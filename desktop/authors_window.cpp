@@ -4,6 +4,7 @@
 #include <QWindow>
 
 #include "desktop/frame_of.h"
+#include "model/catalogue.h"
 #include "resources/resources.h"
 #include "surface/painter_surface.h"
 
@@ -25,7 +26,7 @@ void QtAuthorsWindow::create() {
                                           Qt::WindowCloseButtonHint);
     form->setObjectName(QStringLiteral("Form2"));
     form->setAttribute(Qt::WA_DeleteOnClose);
-    form->setWindowTitle(QString::fromUtf8(kForm2.caption));
+    form->setWindowTitle(QString::fromStdString(velantra::tr(kForm2.caption)));
     form->setWindowIcon(velantra_icon());
     form->setFixedSize(kForm2.client_width, kForm2.client_height);
 

@@ -64,15 +64,15 @@ struct Section {
     std::string_view title;  // empty: no title line
     std::size_t column;      // where the explanations start, after two blanks
 };
-constexpr Section kScene{"Сцена (числа с точкой, как в полях окна):", 14};
-constexpr Section kSections[] = {{"Рисунок для урока, без окна:", 17}, {"", 14}};
+constexpr Section kScene{N_("Сцена (числа с точкой, как в полях окна):"), 14};
+constexpr Section kSections[] = {{N_("Рисунок для урока, без окна:"), 17}, {"", 14}};
 
 constexpr OptionDef kOptions[] = {
-    {"--picture", "", "ФАЙЛ", "записать рисунок в ФАЙЛ (.svg или .png) и выйти", 0, picture_file},
-    {"--size", "", "ШxВ", "размер рисунка в пикселях (по умолчанию как в окне)", 0, picture_size},
-    {"--help", "-h", "", "эта справка", 1,
+    {"--picture", "", N_("ФАЙЛ"), N_("записать рисунок в ФАЙЛ (.svg или .png) и выйти"), 0, picture_file},
+    {"--size", "", N_("ШxВ"), N_("размер рисунка в пикселях (по умолчанию как в окне)"), 0, picture_size},
+    {"--help", "-h", "", N_("эта справка"), 1,
      [](CommandLine& line, const std::string&) { return line.help = true; }},
-    {"--version", "", "", "версия программы", 1,
+    {"--version", "", "", N_("версия программы"), 1,
      [](CommandLine& line, const std::string&) { return line.version = true; }},
 };
 

@@ -226,7 +226,7 @@ void Form1Window::define_controls() {
                 break;
             }
             case ControlKind::Button: {
-                auto* button = new QPushButton(QString::fromUtf8(d.text), client_);
+                auto* button = new QPushButton(q(velantra::tr(d.text)), client_);
                 // Enter on the focused button starts a run, as Space does.
                 button->setAutoDefault(true);
                 connect(button, &QPushButton::clicked, this, [this] { form_->CmdOK_Click(); });
@@ -252,7 +252,7 @@ void Form1Window::define_controls() {
             }
         }
         w->setObjectName(QString::fromUtf8(d.name));
-        if (*d.tooltip != '\0') w->setToolTip(QString::fromUtf8(d.tooltip));
+        if (*d.tooltip != '\0') w->setToolTip(q(velantra::tr(d.tooltip)));
         expose(w, *c, f);
         if (d.font.face != nullptr) w->setFont(font_of(d.font));
         widgets_.push_back(w);
@@ -267,17 +267,17 @@ void Form1Window::define_menu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
     for (const MenuDef& menu : kMenus) {
-        QMenu* m = bar->addMenu(QString::fromUtf8(menu.caption));
+        QMenu* m = bar->addMenu(q(velantra::tr(menu.caption)));
         m->setObjectName(QString::fromUtf8(menu.name));
         m->menuAction()->setObjectName(QString::fromUtf8(menu.name));
-        m->setAccessibleName(QString::fromUtf8(menu.caption));
+        m->setAccessibleName(q(velantra::tr(menu.caption)));
         for (const MenuEntryDef& entry : menu.entries) {
             const QString name = QString::fromUtf8(entry.name);
             if (entry.separator()) {
                 m->addSeparator()->setObjectName(name);
                 continue;
             }
-            QAction* a = m->addAction(QString::fromUtf8(entry.caption));
+            QAction* a = m->addAction(q(velantra::tr(entry.caption)));
             a->setObjectName(name);
             connect(a, &QAction::triggered, this,
                     [this, entry] { form_->menu_chosen(entry.name); });

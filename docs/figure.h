@@ -34,7 +34,7 @@ struct Edition {
 inline QString figure_text(
     std::string_view source,
     std::initializer_list<std::pair<std::string_view, std::string_view>> values = {}) {
-    return QString::fromStdString(fill(tr("figure", source), values));
+    return QString::fromStdString(fill(tr(source), values));
 }
 
 // A scene of the program: its media and the rays started one after another without

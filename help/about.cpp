@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <span>
 
+#include "model/catalogue.h"
+
 namespace velantra {
 
 namespace {
@@ -32,35 +34,38 @@ std::string padded(const std::string& line, std::size_t width) {
 
 std::string about_text() {
     const std::string lines[] = {
-        "Программа моделирует прохождение луча света",
-        "через границу двух сред",
-        "и в плавно неоднородной среде.",
+        tr("Программа моделирует прохождение луча света"),
+        tr("через границу двух сред"),
+        tr("и в плавно неоднородной среде."),
         " ",
-        "История версий:",
-        "1.0 (декабрь 2026), Linux, учебная программа, проект Velantra, C++20 и Qt 6",
+        tr("История версий:"),
+        tr("1.0 (декабрь 2026), Linux, учебная программа, проект Velantra, C++20 и Qt 6"),
         " ",
-        "Свидетельство о государственной регистрации: не выдавалось",
-        "Дата регистрации: нет (программа не регистрировалась)",
-        "Официальный бюллетень: публикации не было",
-        "Год, номер выпуска и страница: нет",
-        "Адрес бюллетеня в сети: нет",
+        tr("Свидетельство о государственной регистрации: не выдавалось"),
+        tr("Дата регистрации: нет (программа не регистрировалась)"),
+        tr("Официальный бюллетень: публикации не было"),
+        tr("Год, номер выпуска и страница: нет"),
+        tr("Адрес бюллетеня в сети: нет"),
     };
     return joined(lines);
 }
 
 std::string authors_text() {
     const std::string lines[] = {
-        padded("© Проект Velantra, 2026", 36),        padded("Учёная степень: не указывается", 36),
-        padded("Учёное звание: не указывается", 36),  padded("Открытый учебный проект", 36),
-        padded("Город и страна: не указываются", 36), " velantra@example.org (образец)",
+        padded(tr("© Проект Velantra, 2026"), 36),
+        padded(tr("Учёная степень: не указывается"), 36),
+        padded(tr("Учёное звание: не указывается"), 36),
+        padded(tr("Открытый учебный проект"), 36),
+        padded(tr("Город и страна: не указываются"), 36),
+        tr(" velantra@example.org (образец)"),
     };
     return joined(lines);
 }
 
-void mnuHelpAbout_Click(MessageBox& box) { box.show(about_text(), "О ПРОГРАММЕ", Buttons::Ok); }
+void mnuHelpAbout_Click(MessageBox& box) { box.show(about_text(), tr("О ПРОГРАММЕ"), Buttons::Ok); }
 
 const Form2Def kForm2{
-    "Авторы", 222, 297, {"Image1", 32, 8, 150, 180}, {"Label1", 8, 200, 209, 81}, kSystemFont};
+    N_("Авторы"), 222, 297, {"Image1", 32, 8, 150, 180}, {"Label1", 8, 200, 209, 81}, kSystemFont};
 
 void mnuHelpAvtors_Click(AuthorsWindow& form2, const Frame& form1) {
     if (!form2.exists()) form2.create();

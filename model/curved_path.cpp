@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "model/catalogue.h"
 #include "model/constants.h"
 #include "model/maths.h"
 #include "model/simulation.h"
@@ -54,9 +55,9 @@ void Simulation::curve_entry() {
     // Back at the boundary: the second point repeats the first; the width stays 1.
     normal(w.x, After::Ends);
     display_.message(
-        "Во второй точке преломления отраженный в нижнюю среду луч и преломленный в "
-        "верхнюю среду луч аналогичны первой точке!",
-        "Информация");
+        tr("Во второй точке преломления отраженный в нижнюю среду луч и преломленный в "
+           "верхнюю среду луч аналогичны первой точке!"),
+        tr("Информация"));
 }
 
 void Simulation::curve_start() {
@@ -113,7 +114,8 @@ void Simulation::curve_exit(const Walk& up) {
     if (!std::isinf(tg_g)) dx = tg_g > 0 ? -kStep : kStep;
     Walk down = walk_from(up.x, up.y, sin_g, static_cast<double>(g_rad), dx);
     if (walk(down))
-        display_.message("Отражённый в нижнюю среду луч симметричен падающему", "Информация");
+        display_.message(tr("Отражённый в нижнюю среду луч симметричен падающему"),
+                         tr("Информация"));
 }
 
 }  // namespace velantra

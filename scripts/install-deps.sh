@@ -11,8 +11,10 @@ source "$(dirname "$0")/toolchain.sh"
 packages=()
 for group in "${@:-run}"; do
   case $group in
+    # gettext: msgfmt compiles the catalogues of po/ into the program (and xgettext, msgmerge
+    # keep them in step with the code).
     run) packages+=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libasound2-dev
-      fonts-liberation fonts-dejavu-core) ;;
+      fonts-liberation fonts-dejavu-core gettext) ;;
     # locales: the format tests check the number texts under a decimal-comma locale.
     # dbus-daemon, at-spi2-core, python3-pyatspi: the end-to-end test finds the controls on the
     # accessibility bus; weston, qt6-wayland: it runs once more natively on a headless Wayland

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/catalogue.h"
 #include "web/canvas_surface.h"
 #include "web/record.h"
 #include "window/accessible.h"
@@ -122,7 +123,7 @@ Record control_record(const Control& c) {
             r.set("right", d.align == Align::Right);
             break;
         case ControlKind::Button:
-            r.set("text", d.text);
+            r.set("text", tr(d.text));
             break;
         case ControlKind::HScrollBar:
         case ControlKind::VScrollBar: {
@@ -160,12 +161,12 @@ void PageView::build(const Form1& form) {
         for (const MenuEntryDef& entry : menu.entries) {
             entries.push_back(Record()
                                   .set("name", entry.name)
-                                  .set("caption", entry.caption)
+                                  .set("caption", tr(entry.caption))
                                   .set("separator", entry.separator()));
         }
         velantra_make_menu(Record()
                                .set("name", menu.name)
-                               .set("caption", menu.caption)
+                               .set("caption", tr(menu.caption))
                                .set("entries", entries)
                                .c_str());
     }
@@ -229,7 +230,7 @@ void PageAuthorsWindow::create() {
     };
     velantra_authors_create(
         Record()
-            .set("caption", kForm2.caption)
+            .set("caption", tr(kForm2.caption))
             .set("width", kForm2.client_width)
             .set("height", kForm2.client_height)
             .set("image", at(kForm2.image))

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "model/catalogue.h"
 #include "window/scene_keys.h"
 
 namespace velantra {
@@ -27,30 +28,30 @@ const ControlDef* box_beside(std::string_view bar) {
 Accessible accessible(const Control& control) {
     const ControlDef& d = control.def();
     Accessible a;
-    a.description = d.tooltip;
+    a.description = tr(d.tooltip);
     switch (d.kind) {
         case ControlKind::Picture:
             a.role = AccessibleRole::Graphic;
-            a.name = subject(d.tooltip);
+            a.name = subject(a.description);
             break;
         case ControlKind::Shape:
             break;
         case ControlKind::TextBox:
             a.role = AccessibleRole::Text;
-            a.name = subject(d.tooltip);
+            a.name = subject(a.description);
             break;
         case ControlKind::HScrollBar:
         case ControlKind::VScrollBar: {
             a.role = AccessibleRole::ScrollBar;
             const ControlDef* box = box_beside(d.name);
-            a.name = box != nullptr ? subject(box->tooltip) : d.name;
+            a.name = box != nullptr ? subject(tr(box->tooltip)) : d.name;
             a.minimum = std::min(d.scroll.top, d.scroll.bottom);
             a.maximum = std::max(d.scroll.top, d.scroll.bottom);
             break;
         }
         case ControlKind::Button:
             a.role = AccessibleRole::Button;
-            a.name = d.text;
+            a.name = tr(d.text);
             break;
         case ControlKind::Label:
             a.role = AccessibleRole::StaticText;

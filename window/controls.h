@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "model/catalogue.h"
 #include "window/definition.h"
 #include "window/view.h"
 #include "window/wheel.h"
@@ -117,7 +118,7 @@ class ScrollBar : public Control {
 
 class Label : public Control {
   public:
-    Label(const ControlDef& def, View& view) : Control(def, view), caption_(def.text) {}
+    Label(const ControlDef& def, View& view) : Control(def, view), caption_(tr(def.text)) {}
     const std::string& caption() const { return caption_; }
     void set_caption(const std::string& caption);
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/catalogue.h"
+
 namespace velantra {
 
 namespace {
@@ -54,15 +56,15 @@ constexpr ControlDef scroll_bar(const char* name, ControlKind kind, const Scroll
     return {.name = name, .kind = kind, .scroll = scroll};
 }
 
-constexpr const char* kTipN1 = "Показатель преломления верхней среды";
-constexpr const char* kTipNmin = "Показатель преломления нижней среды сверху";
-constexpr const char* kTipNmax = "Показатель преломления нижней среды снизу";
-constexpr const char* kTipX0 = "Начальная координата Х0 (Используйте горизонтальный скроллинг)";
-constexpr const char* kTipYo = "Начальная координата Yo (Используйте вертикальный скроллинг)";
+constexpr const char* kTipN1 = N_("Показатель преломления верхней среды");
+constexpr const char* kTipNmin = N_("Показатель преломления нижней среды сверху");
+constexpr const char* kTipNmax = N_("Показатель преломления нижней среды снизу");
+constexpr const char* kTipX0 = N_("Начальная координата Х0 (Используйте горизонтальный скроллинг)");
+constexpr const char* kTipYo = N_("Начальная координата Yo (Используйте вертикальный скроллинг)");
 
 constexpr ControlDef kControls[] = {
     {.name = "Picture1",
-     .tooltip = "Здесь траектория луча",
+     .tooltip = N_("Здесь траектория луча"),
      .font = kSans,
      .kind = ControlKind::Picture,
      .back = RGB(255, 255, 255),
@@ -79,15 +81,15 @@ constexpr ControlDef kControls[] = {
     text_box("Text3", kTipNmax),
     text_box("Text4", kTipX0, true),
     text_box("Text5", kTipYo, true),
-    text_box("Text6",
-             "Начальный угол входа луча (Используйте скроллинг справа. Можно уточнить вручную)"),
+    text_box("Text6", N_("Начальный угол входа луча (Используйте скроллинг справа. Можно "
+                         "уточнить вручную)")),
     scroll_bar("HScroll1", ControlKind::HScrollBar, {0, 600, 1, 50, 50}),
     scroll_bar("VScroll1", ControlKind::VScrollBar, {-100, 100, 1, 50, 40}),
     // 181 at the top: the upper arrow raises the angle.
     scroll_bar("VScroll2", ControlKind::VScrollBar, {181, -181, 1, 10, 45}),
     {.name = "CmdOK",
-     .text = "ПУСК",
-     .tooltip = "Запуск (остановка) установки",
+     .text = N_("ПУСК"),
+     .tooltip = N_("Запуск (остановка) установки"),
      .font = kSansBold,
      .kind = ControlKind::Button},
     label("Label1", "n1=", kTipN1, kCaptionBack),
@@ -102,36 +104,40 @@ constexpr ControlDef kControls[] = {
         d.fore = ForeKind::Window;
         return d;
     }(),
-    bottom_caption("Label4", "Xо=", kTipX0),
+    bottom_caption("Label4", N_("Xо="), kTipX0),
     bottom_caption("Label5", " Yo=", kTipYo),
     // The alpha is written as itself: a symbol-encoded face is not to be relied on.
-    bottom_caption("Label6", "α0=", "Начальный угол входа луча (Используйте скроллинг справа)"),
-    label("Label10", "Параметры среды", "Параметры среды", kCaptionBack, kStandardBold),
-    label("Label11", "Характеристики", "Характеристики", kCaptionBack, kStandardBold),
-    result("Label7", "label7", "параметр nmin/(nmax-nmin)"),
-    result("Label8", "Label8", "Угол преломления на границе"),
-    result("Label9", "Label9", "Предельный угол полного отражения для однородных сред"),
-    result("Label13", "Label13", "Координаты вершины траектории"),
-    result("Label14", "Label14", "Координаты пересечения с границей сред"),
-    result("Label12", "Label12", "Координата Х (м)"),
-    result("Label15", "Label15", "Координата Y (м)"),
+    bottom_caption("Label6", "α0=", N_("Начальный угол входа луча (Используйте скроллинг справа)")),
+    label("Label10", N_("Параметры среды"), N_("Параметры среды"), kCaptionBack, kStandardBold),
+    label("Label11", N_("Характеристики"), N_("Характеристики"), kCaptionBack, kStandardBold),
+    result("Label7", "label7", N_("параметр nmin/(nmax-nmin)")),
+    result("Label8", "Label8", N_("Угол преломления на границе")),
+    result("Label9", "Label9", N_("Предельный угол полного отражения для однородных сред")),
+    result("Label13", "Label13", N_("Координаты вершины траектории")),
+    result("Label14", "Label14", N_("Координаты пересечения с границей сред")),
+    result("Label12", "Label12", N_("Координата Х (м)")),
+    result("Label15", "Label15", N_("Координата Y (м)")),
 };
 
 constexpr const char* kOrder[] = {"CmdOK", "Picture1", "Text2", "Text1",    "Text4",   "Text5",
                                   "Text6", "HScroll1", "Text3", "VScroll1", "VScroll2"};
 
 constexpr MenuEntryDef kFile[] = {
-    {"mnuFilespravka", "&Теория"},
-    {"mnuFilespravka2", "&Показатель преломления соль и сахар"},
-    {"mnuFilespravka3", "&Показатели преломления разных веществ"},
+    {"mnuFilespravka", N_("&Теория")},
+    {"mnuFilespravka2", N_("&Показатель преломления соль и сахар")},
+    {"mnuFilespravka3", N_("&Показатели преломления разных веществ")},
     {"mnuHelpSep2", "-"},
-    {"mnuFilesHistory1", "Снеллиус"},
+    {"mnuFilesHistory1", N_("Снеллиус")},
 };
 constexpr MenuEntryDef kHelp[] = {
-    {"mnuHelpInstruction", "Инструкция"}, {"mnuHelpUprav", "Управление"},  {"mnuHelpSep1", "-"},
-    {"mnuHelpAvtors", "Авторы"},          {"mnuHelpAbout", "О программе"},
+    {"mnuHelpInstruction", N_("Инструкция")},
+    {"mnuHelpUprav", N_("Управление")},
+    {"mnuHelpSep1", "-"},
+    {"mnuHelpAvtors", N_("Авторы")},
+    {"mnuHelpAbout", N_("О программе")},
 };
-constexpr MenuDef kMenuTree[] = {{"mnuFile", "&Файл", kFile}, {"mnuHelp", "&Помощь", kHelp}};
+constexpr MenuDef kMenuTree[] = {{"mnuFile", N_("&Файл"), kFile},
+                                 {"mnuHelp", N_("&Помощь"), kHelp}};
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "model/catalogue.h"
 #include "model/format.h"
 #include "window/form1.h"
 #include "window/scene_keys.h"
@@ -14,8 +15,8 @@ namespace velantra {
 namespace {
 
 const char* const kIndexMessage =
-    "Показатель преломления вверху должен быть меньше, чем внизу! Не вводите заново, а "
-    "исправьте!";
+    N_("Показатель преломления вверху должен быть меньше, чем внизу! Не вводите заново, а "
+       "исправьте!");
 
 // A number beyond the range a variable can hold keeps the variable's previous value.
 double read_or(const TextBox& box, double previous) {
@@ -55,7 +56,7 @@ void Form1::scrolled_to(ScrollBar& bar, int value) { bar.set_value(value); }
 void Form1::check_index(double& value, double replacement) {
     if (sim_.scene.n1 < sim_.scene.nmin) return;
     beep(25);
-    platform_.box.show(kIndexMessage, "Ошибка", Buttons::Ok);
+    platform_.box.show(tr(kIndexMessage), tr("Ошибка"), Buttons::Ok);
     value = replacement;
 }
 

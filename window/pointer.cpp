@@ -1,5 +1,6 @@
 // The pointer readout: the position under the mouse in the picture's metres.
 
+#include "model/catalogue.h"
 #include "model/format.h"
 #include "window/form1.h"
 
@@ -12,8 +13,9 @@ void Form1::pointer_moved(double px, double py) {
 
 void Form1::Picture1_MouseMove(float x, float y) {
     const std::string& sep = sim_.decimal_separator;
-    Label12.set_caption("X=" + format_fixed(x, 3, sep) + " м");
-    Label15.set_caption("Y=" + format_fixed(y, 3, sep) + " м");
+    const std::string& metres = tr("unit", "м");
+    Label12.set_caption("X=" + format_fixed(x, 3, sep) + " " + metres);
+    Label15.set_caption("Y=" + format_fixed(y, 3, sep) + " " + metres);
 }
 
 }  // namespace velantra

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "model/catalogue.h"
 #include "tests/support/form_rig.h"
 #include "tests/support/rig.h"
 
@@ -139,25 +140,32 @@ struct Readout {
     const char* name;
     float x, y;
     const char *label12, *label15;
+    // The language the window is made in, and the frame title it then shows.
+    const char* language = "ru";
+    const char* label10 = "Параметры среды";
 };
 
 class PointerReadout : public ::testing::TestWithParam<Readout> {};
 
 TEST_P(PointerReadout, FormatsMetres) {
     const Readout& r = GetParam();
+    ASSERT_TRUE(set_language(r.language));
     FormRig rig;
     rig.form.Picture1_MouseMove(r.x, r.y);
     EXPECT_EQ(rig.caption("Label12"), r.label12);
     EXPECT_EQ(rig.caption("Label15"), r.label15);
+    EXPECT_EQ(rig.caption("Label10"), r.label10);
+    set_language("ru");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, PointerReadout,
-    ::testing::Values(Readout{"in_the_lower_medium", 2.5f, 0.6f, "X=2.500 м", "Y=0.600 м"},
-                      Readout{"above_the_boundary", 1.0f, -0.25f, "X=1.000 м", "Y=-0.250 м"},
-                      Readout{"left_of_the_picture", -0.0104f, 0.0f, "X=-0.010 м", "Y=0.000 м"},
-                      Readout{"just_above_the_boundary", 0.0004f, -0.0004f, "X=0.000 м",
-                              "Y=-0.000 м"}),
+    ::testing::Values(
+        Readout{"in_the_lower_medium", 2.5f, 0.6f, "X=2.500 м", "Y=0.600 м"},
+        Readout{"above_the_boundary", 1.0f, -0.25f, "X=1.000 м", "Y=-0.250 м"},
+        Readout{"left_of_the_picture", -0.0104f, 0.0f, "X=-0.010 м", "Y=0.000 м"},
+        Readout{"just_above_the_boundary", 0.0004f, -0.0004f, "X=0.000 м", "Y=-0.000 м"},
+        Readout{"in_english", 2.5f, 0.6f, "X=2.500 m", "Y=0.600 m", "en", "Media parameters"}),
     RowName());
 
 TEST(Pointer, PixelsReadAsUserUnitsWithTheRegionalSeparator) {
