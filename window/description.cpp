@@ -77,14 +77,17 @@ std::string Description::scene(const Scene& s) const {
     if (!(s.Yo < 0) && !(s.Yo > 0)) {
         start = "Начальная точка X0 = {x}, Yo = {y} лежит на границе сред: из неё луч не строится.";
     } else if (!in_picture(s.X0, s.Yo)) {
-        start = "Начальная точка X0 = {x}, Yo = {y} лежит вне рисунка; луч направлен {direction}, "
-                "α0 = {angle}°.";
+        start =
+            "Начальная точка X0 = {x}, Yo = {y} лежит вне рисунка; луч направлен {direction}, "
+            "α0 = {angle}°.";
     } else if (s.Yo < 0) {
-        start = "Луч начинается в верхней среде в точке X0 = {x}, Yo = {y} и направлен "
-                "{direction}, α0 = {angle}°.";
+        start =
+            "Луч начинается в верхней среде в точке X0 = {x}, Yo = {y} и направлен "
+            "{direction}, α0 = {angle}°.";
     } else {
-        start = "Луч начинается в нижней среде в точке X0 = {x}, Yo = {y} и направлен "
-                "{direction}, α0 = {angle}°.";
+        start =
+            "Луч начинается в нижней среде в точке X0 = {x}, Yo = {y} и направлен "
+            "{direction}, α0 = {angle}°.";
     }
     return media + ' ' +
            fill(say(start), {{"x", x}, {"y", y}, {"direction", way}, {"angle", angle}});
@@ -127,14 +130,17 @@ void Description::boundary_met(double x, bool from_above, const std::string& bet
     const std::string point = on_boundary("X", x, format_fixed(x, 2, separator_));
     std::string_view text;
     if (beta.empty()) {
-        text = "Луч доходит до границы сред в точке {point} и испытывает полное внутреннее "
-               "отражение.";
+        text =
+            "Луч доходит до границы сред в точке {point} и испытывает полное внутреннее "
+            "отражение.";
     } else if (from_above) {
-        text = "Луч доходит до границы сред в точке {point}, отражается вверх и преломляется в "
-               "нижнюю среду под углом {beta}° к нормали.";
+        text =
+            "Луч доходит до границы сред в точке {point}, отражается вверх и преломляется в "
+            "нижнюю среду под углом {beta}° к нормали.";
     } else {
-        text = "Луч доходит до границы сред в точке {point}, отражается вниз и преломляется в "
-               "верхнюю среду под углом {beta}° к нормали.";
+        text =
+            "Луч доходит до границы сред в точке {point}, отражается вниз и преломляется в "
+            "верхнюю среду под углом {beta}° к нормали.";
     }
     sentences_.push_back(fill(say(text), {{"point", point}, {"beta", beta}}));
 }
@@ -200,20 +206,20 @@ void Description::ray_ended(double x1, double y1, double x2, double y2) {
     const std::string y = format_fixed(y1 + t1 * dy, 2, separator_);
     switch (edge) {
         case Left:
-            sentences_.push_back(fill(say("Луч уходит за левый край рисунка в точке Y = {y}."),
-                                      {{"y", y}}));
+            sentences_.push_back(
+                fill(say("Луч уходит за левый край рисунка в точке Y = {y}."), {{"y", y}}));
             break;
         case Right:
-            sentences_.push_back(fill(say("Луч уходит за правый край рисунка в точке Y = {y}."),
-                                      {{"y", y}}));
+            sentences_.push_back(
+                fill(say("Луч уходит за правый край рисунка в точке Y = {y}."), {{"y", y}}));
             break;
         case Top:
-            sentences_.push_back(fill(say("Луч уходит за верхний край рисунка в точке X = {x}."),
-                                      {{"x", x}}));
+            sentences_.push_back(
+                fill(say("Луч уходит за верхний край рисунка в точке X = {x}."), {{"x", x}}));
             break;
         case Bottom:
-            sentences_.push_back(fill(say("Луч уходит за нижний край рисунка в точке X = {x}."),
-                                      {{"x", x}}));
+            sentences_.push_back(
+                fill(say("Луч уходит за нижний край рисунка в точке X = {x}."), {{"x", x}}));
             break;
         case None:
             break;
