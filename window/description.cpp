@@ -105,7 +105,7 @@ void Description::flush() {
 }
 
 std::string Description::on_boundary(const char* name, double x, const std::string& text) const {
-    const std::string place = std::string(name) + " = " + text;
+    std::string place = std::string(name) + " = " + text;
     if (!(x < kXmin) && !(x > kXmax)) return place;
     return fill(say("{place} (вне рисунка)"), {{"place", place}});
 }

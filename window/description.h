@@ -4,6 +4,7 @@
 // result lines print.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/run_events.h"
