@@ -3,6 +3,9 @@
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QWidget>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 
 #include "window/form1.h"
 
@@ -92,6 +95,23 @@ void expose(QWidget* widget, Control& control, Form1& form) {
     QAccessibleInterface* before = QAccessible::queryAccessibleInterface(widget);
     if (before != nullptr && dynamic_cast<ControlInterface*>(before) == nullptr)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(before));
+}
+
+void describe_picture(QWidget* picture, const std::string& text, bool announce) {
+    const QString words = QString::fromStdString(text);
+    const bool same = picture->accessibleDescription() == words;
+    // A new description brings its own DescriptionChanged.
+    if (!same) picture->setAccessibleDescription(words);
+    if (!announce) return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent said(picture, words);  // polite, as Qt makes it
+    QAccessible::updateAccessibility(&said);
+#else
+    if (same) {
+        QAccessibleEvent changed(picture, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+#endif
 }
 
 }  // namespace velantra

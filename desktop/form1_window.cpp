@@ -257,6 +257,7 @@ void Form1Window::define_controls() {
         if (d.font.face != nullptr) w->setFont(font_of(d.font));
         widgets_.push_back(w);
     }
+    describe_picture(widget_of(f.Picture1), f.description(), false);
     // Where the layout lets controls overlap (CmdOK over Label15 in a narrow window, the picture
     // over the bottom row in a low one), the upper one takes the clicks.
     for (const ControlDef* d : stacking_order())
@@ -334,6 +335,11 @@ void Form1Window::changed(const Control& control, Aspect what) {
 Frame Form1Window::frame() const { return frame_of(*this); }
 
 void Form1Window::end_program() { QCoreApplication::exit(0); }
+
+void Form1Window::description_changed(const std::string& text, bool announce) {
+    // While the widgets are made, the picture takes the logic's description as it is made.
+    if (QWidget* picture = widget_of(form_->Picture1)) describe_picture(picture, text, announce);
+}
 
 bool Form1Window::event(QEvent* event) {
     // Another screen, or a new scale of this one: the picture at its new resolution.

@@ -30,6 +30,7 @@ class Form1Window : public QMainWindow, public View {
     void changed(const Control& control, Aspect what) override;
     Frame frame() const override;
     void end_program() override;
+    void description_changed(const std::string& text, bool announce) override;
 
   protected:
     bool event(QEvent* event) override;

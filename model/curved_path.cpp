@@ -17,9 +17,21 @@ Simulation::Walk Simulation::walk_from(double xs, double ys, double sin_theta, d
     return Walk{xs, ys + scene.n_otn_inv, sin_theta, theta, dx, xs, static_cast<float>(ys), xs, ys};
 }
 
+bool Simulation::walk(Walk& w) {
+    const bool back = chords(w);
+    if (back) {
+        events_->boundary_returned(w.x);
+    } else if (w.xp == w.x) {  // past an edge: the last chord is drawn
+        events_->ray_ended(w.x - w.chord_dx, w.y - w.chord_dy, w.x, w.y);
+    } else {
+        events_->ray_ended(w.xp, static_cast<double>(w.yp), w.x, w.y);
+    }
+    return back;
+}
+
 // Chords from the previous point until the bottom edge (the loop's test), the boundary,
 // the right edge or the left edge, tested in that order after each chord.
-bool Simulation::walk(Walk& w) {
+bool Simulation::chords(Walk& w) {
     const double P = scene.n_otn_inv;
     // The weights of the two exponentials stay the same along the walk.
     const double sin2 = maths::squared(maths::sin(w.theta / 2));
@@ -49,6 +61,7 @@ void Simulation::curve_entry() {
     // The walk starts on the boundary, above the bottom edge: its first pass would draw this.
     if (r.beta == 0) {
         segment(w.xp, static_cast<double>(w.yp), w.xp, kYmax, kRay);
+        events_->ray_ended(w.xp, static_cast<double>(w.yp), w.xp, kYmax);
         return;
     }
     if (!walk(w)) return;
@@ -70,10 +83,12 @@ void Simulation::curve_start() {
     // edge draws them.
     if (w.y < 1 && (a == 180 || a == -180)) {
         segment(s.X0, kYmax, s.X0, kYmin, kRay);
+        events_->ray_ended(s.X0, kYmax, s.X0, kYmin);
         return;
     }
     if (w.y < 1 && a == 0) {
         segment(s.X0, s.Yo, s.X0, kYmax, kRay);
+        events_->ray_ended(s.X0, s.Yo, s.X0, kYmax);
         return;
     }
     if (walk(w)) curve_exit(w);
@@ -95,10 +110,11 @@ void Simulation::curve_exit(const Walk& up) {
     const double sin_beta2 = (-s.nmin / s.n1) * sin_g;
     if (!(std::fabs(sin_beta2) < 1)) {
         show_beta(90);
+        events_->boundary_met(up.x, false, {});
     } else {
         const double tg_beta2 = sin_beta2 / std::sqrt(1 - maths::squared(sin_beta2));
         const float beta2 = static_cast<float>(maths::atan(tg_beta2) * 180 / kPi);
-        show_beta(static_cast<double>(beta2));
+        events_->boundary_met(up.x, false, show_beta(static_cast<double>(beta2)));
         r.X1 = up.x;
         r.Y1 = 0;
         r.Y2 = kYmin;

@@ -35,9 +35,10 @@ void Simulation::mark(double x, double y) {
         picture_.Circle(static_cast<float>(x), static_cast<float>(y), 0.02f, kRay);
 }
 
-void Simulation::show_beta(double degrees) {
-    display_.set_caption(ResultLabel::Label8,
-                         "|beta|=" + format_fixed(std::fabs(degrees), 2, decimal_separator) + " ");
+std::string Simulation::show_beta(double degrees) {
+    std::string figure = format_fixed(std::fabs(degrees), 2, decimal_separator);
+    display_.set_caption(ResultLabel::Label8, "|beta|=" + figure + " ");
+    return figure;
 }
 
 }  // namespace velantra

@@ -20,9 +20,10 @@ void Simulation::vertex(double x, double y, float& angle) {
     scene.Y90 = u0 * std::fabs(sin_a) - P;
     mark(scene.X90, scene.Y90);
     // A value without a finite figure shows as a dash.
-    display_.set_caption(ResultLabel::Label13,
-                         "X90,Y90=" + format_fixed(scene.X90, 2, decimal_separator) + ", " +
-                             format_fixed(scene.Y90, 2, decimal_separator));
+    const std::string x90 = format_fixed(scene.X90, 2, decimal_separator);
+    const std::string y90 = format_fixed(scene.Y90, 2, decimal_separator);
+    display_.set_caption(ResultLabel::Label13, "X90,Y90=" + x90 + ", " + y90);
+    events_->vertex_found(scene.X90, scene.Y90, x90, y90);
     picture_.setDrawWidth(width);
 }
 
@@ -48,9 +49,10 @@ void Simulation::crossings(double x, double y, float& angle) {
     picture_.setDrawWidth(2);
     mark(X01, 0);
     mark(X02, 0);
-    display_.set_caption(ResultLabel::Label14,
-                         "X01,X02=" + format_fixed(X01, 2, decimal_separator) + ", " +
-                             format_fixed(X02, 2, decimal_separator));
+    const std::string x01 = format_fixed(X01, 2, decimal_separator);
+    const std::string x02 = format_fixed(X02, 2, decimal_separator);
+    display_.set_caption(ResultLabel::Label14, "X01,X02=" + x01 + ", " + x02);
+    events_->crossings_found(X01, X02, x01, x02);
     picture_.setDrawWidth(width);
 }
 

@@ -8,15 +8,11 @@ namespace velantra {
 
 bool Simulation::horizontal_start(double a) {
     const Scene& s = scene;
-    if (a == 90) {
-        segment(s.X0, s.Yo, kXmax, s.Yo, kRay);
-        return true;
-    }
-    if (a == -90) {
-        segment(s.X0, s.Yo, kXmin, s.Yo, kRay);
-        return true;
-    }
-    return false;
+    if (a != 90 && a != -90) return false;
+    const double edge = a == 90 ? kXmax : kXmin;
+    segment(s.X0, s.Yo, edge, s.Yo, kRay);
+    events_->ray_ended(s.X0, s.Yo, edge, s.Yo);
+    return true;
 }
 
 void Simulation::raschet() {
@@ -27,6 +23,7 @@ void Simulation::raschet() {
     const double tan_a = maths::tan(static_cast<double>(s.a0rad));
     const double sin_a = maths::sin(static_cast<double>(s.a0rad));
     const bool homogeneous = static_cast<double>(s.nmax) == s.nmin;
+    events_->run_started();
 
     if (s.Yo < 0) {
         if (horizontal_start(a)) return;
@@ -34,6 +31,7 @@ void Simulation::raschet() {
             r.Y1 = kYmin;
             r.X1 = s.X0 + (r.Y1 - s.Yo) * tan_a;
             segment(s.X0, s.Yo, r.X1, r.Y1, kRay);
+            events_->ray_ended(s.X0, s.Yo, r.X1, r.Y1);
             return;
         }
         r.Y1 = 0;
@@ -50,16 +48,19 @@ void Simulation::raschet() {
         // is total reflection, and nothing enters the lower medium.
         if (!(std::fabs(sin_beta) < 1)) {
             show_beta(90);
+            events_->boundary_met(r.X1, true, {});
+            events_->ray_ended(r.X1, r.Y1, X3, Y3);
             return;
         }
         const double tg_beta = sin_beta / std::sqrt(1 - maths::squared(sin_beta));
         r.beta_rad = static_cast<float>(maths::atan(tg_beta));
         r.beta = static_cast<double>(r.beta_rad) * 180 / kPi;
-        show_beta(r.beta);
+        events_->boundary_met(r.X1, true, show_beta(r.beta));
         r.Y2 = kYmax;
         if (homogeneous) {
             r.X2 = r.X1 + (r.Y2 - r.Y1) * tg_beta;
             segment(r.X1, r.Y1, r.X2, r.Y2, kRay);
+            events_->ray_ended(r.X1, r.Y1, r.X2, r.Y2);
             return;
         }
         if (a != 0) {
@@ -69,7 +70,10 @@ void Simulation::raschet() {
         curve_entry();
         return;
     }
-    if (!(s.Yo > 0)) return;  // on the boundary: no run
+    if (!(s.Yo > 0)) {  // on the boundary: no run
+        events_->no_run();
+        return;
+    }
 
     if (homogeneous) {
         if (horizontal_start(a)) return;
@@ -85,19 +89,23 @@ void Simulation::raschet() {
             const double sin_beta = (-s.nmin / s.n1) * sin_a;
             if (!(std::fabs(sin_beta) < 1)) {
                 show_beta(90);
+                events_->boundary_met(r.X1, false, {});
+                events_->ray_ended(r.X1, r.Y1, X3, Y3);
                 return;
             }
             const double tg_beta = sin_beta / std::sqrt(1 - maths::squared(sin_beta));
             r.beta = maths::atan(tg_beta) * 180 / kPi;
-            show_beta(r.beta);
+            events_->boundary_met(r.X1, false, show_beta(r.beta));
             r.Y2 = kYmin;
             r.X2 = r.X1 + (r.Y2 - r.Y1) * tg_beta;
             segment(r.X1, r.Y1, r.X2, r.Y2, kRay);
+            events_->ray_ended(r.X1, r.Y1, r.X2, r.Y2);
             return;
         }
         r.Y1 = kYmax;
         r.X1 = s.X0 + (r.Y1 - s.Yo) * tan_a;
         segment(s.X0, s.Yo, r.X1, r.Y1, kRay);
+        events_->ray_ended(s.X0, s.Yo, r.X1, r.Y1);
         return;
     }
 

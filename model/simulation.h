@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/display.h"
+#include "model/run_events.h"
 #include "model/scene.h"
 #include "surface/surface.h"
 
@@ -20,6 +21,8 @@ class Simulation {
     Scene scene;
     // The user's regional decimal separator for the result lines (UTF-8).
     std::string decimal_separator = ".";
+    // Who hears the run's events as they happen.
+    void listen(RunEvents& events) { events_ = &events; }
 
     // The start angle: a0 as given and a0rad derived from it; the only place a0rad is set.
     void set_angle(Number a0);
@@ -63,21 +66,23 @@ class Simulation {
     void curve_start();
     void curve_exit(const Walk& up);
     Walk walk_from(double xs, double ys, double sin_theta, double theta, double dx) const;
-    // True when the walk came back up through the boundary.
+    // True when the walk came back up through the boundary; its end is told either way.
     bool walk(Walk& w);
+    bool chords(Walk& w);
     // A segment handed to the surface in single precision, or nothing when an end has no
     // finite single-precision value.
     bool segment(double x1, double y1, double x2, double y2, Colour colour);
     void normal(double x, After after);
     // A landmark's red circle, where it has a finite place.
     void mark(double x, double y);
-    // Label8: the magnitude of the refracted ray's angle.
-    void show_beta(double degrees);
+    // Label8: the magnitude of the refracted ray's angle; returns its figure as printed.
+    std::string show_beta(double degrees);
     // The text of the k-th grid label of the frame: the same on every redraw, so kept.
     const std::string& grid_label(std::size_t k, double value);
 
     Surface& picture_;
     Display& display_;
+    RunEvents* events_ = &no_listener();
     Run run_;
     std::vector<std::pair<double, std::string>> grid_labels_;
     std::string grid_separator_;

@@ -24,6 +24,7 @@ Form1::Form1(PictureSurface& picture, View& view, Platform platform)
       platform_(std::move(platform)),
       picture_(picture),
       sim_(picture_, *this),
+      description_(platform_.decimal_separator),
       Picture1(defined("Picture1"), view),
       Shape1(defined("Shape1"), view),
       Text1(defined("Text1"), view),
@@ -60,8 +61,10 @@ Form1::Form1(PictureSurface& picture, View& view, Platform platform)
         for (Control* c : all)
             if (&c->def() == &d) controls_.push_back(c);
     sim_.decimal_separator = platform_.decimal_separator;
+    sim_.listen(description_);
     picture_.set_look(Picture1.def().back, Picture1.def().fore_colour, Picture1.def().font);
     Form_Load();
+    description_text_ = description_.scene(sim_.scene);
     Text1.Change = [this] { Text1_Change(); };
     Text2.Change = [this] { Text2_Change(); };
     Text3.Change = [this] { Text3_Change(); };
@@ -96,11 +99,20 @@ void Form1::Form_Resize() {
     shows_run_ = false;
     layout();
     sim_.draw_frame();
+    describe(description_.scene(sim_.scene), false);
 }
 
 void Form1::CmdOK_Click() {
     sim_.raschet();
     shows_run_ = true;
+    describe(description_.run(), true);
+}
+
+// Said again only when it says something new, or for a run.
+void Form1::describe(std::string text, bool announce) {
+    if (text == description_text_ && !announce) return;
+    description_text_ = std::move(text);
+    view_.description_changed(description_text_, announce);
 }
 
 void Form1::beep(double d) { platform_.tone.play(880, beep_duration_ms(d)); }
@@ -151,6 +163,7 @@ void Form1::move_shape1(double left, double top) {
 }
 
 void Form1::message(const std::string& text, const std::string& title) {
+    description_.message(text);
     platform_.box.show(text, title, Buttons::Ok);
 }
 

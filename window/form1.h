@@ -17,6 +17,7 @@
 #include "platform/message_box.h"
 #include "platform/tone.h"
 #include "window/controls.h"
+#include "window/description.h"
 #include "window/picture.h"
 #include "window/view.h"
 
@@ -73,6 +74,8 @@ class Form1 : private Display {
     int resize_passes() const { return resize_passes_; }
     // The picture shows the ray of a run; the next redraw erases it.
     bool shows_run() const { return shows_run_; }
+    // The picture in words: the scene, or after ПУСК the run, as the picture shows it now.
+    const std::string& description() const { return description_text_; }
 
     // Handlers and procedures.
     void Form_Load();
@@ -111,11 +114,14 @@ class Form1 : private Display {
 
     Label& result_label(ResultLabel label);
     void check_index(double& value, double replacement);
+    void describe(std::string text, bool announce);
 
     View& view_;
     Platform platform_;
     Picture picture_;
     Simulation sim_;
+    Description description_;
+    std::string description_text_;
     int client_width_ = 0, client_height_ = 0;
     int resize_passes_ = 0;
     bool shows_run_ = false;

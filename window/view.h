@@ -3,6 +3,8 @@
 // element that shows it, tell where the main window stands on the screen, and end the
 // program. The front-end decides nothing: it renders and hands the user's actions in.
 
+#include <string>
+
 #include "platform/frame.h"
 
 namespace velantra {
@@ -21,6 +23,9 @@ class View {
     virtual Frame frame() const = 0;
     // After Yes to the closing question: no further event of either window runs.
     virtual void end_program() = 0;
+    // The picture in words, whenever that changes; `announce` once per ПУСК, for the run's
+    // result to be said at once.
+    virtual void description_changed(const std::string& /*text*/, bool /*announce*/) {}
 };
 
 }  // namespace velantra

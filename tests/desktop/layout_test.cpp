@@ -54,7 +54,10 @@ void LayoutTest::definition_of_controls() {
         QWidget* w = rig.find<QWidget>(row.name);
         QVERIFY2(w, row.name);
         QCOMPARE(w->toolTip(), row.tooltip);
-        QCOMPARE(w->accessibleDescription(), row.tooltip);
+        // The picture is described in words of its own: the scene it shows.
+        QCOMPARE(w->accessibleDescription(), std::string_view(row.name) == "Picture1"
+                                                 ? q(rig.logic().description())
+                                                 : row.tooltip);
     }
     QCOMPARE(rig.find<QPushButton>("CmdOK")->text(), QStringLiteral("ПУСК"));
     QCOMPARE(rig.find<QLabel>("Label4")->text(), QStringLiteral("Xо="));
@@ -138,7 +141,8 @@ void LayoutTest::what_assistive_technology_hears() {
         QAccessibleInterface* heard = hears(c->name());
         QCOMPARE(heard->role(), role_of(a.role));
         QCOMPARE(heard->text(QAccessible::Name), q(a.name));
-        QCOMPARE(heard->text(QAccessible::Description), q(a.description));
+        QCOMPARE(heard->text(QAccessible::Description),
+                 c == &rig.logic().Picture1 ? q(rig.logic().description()) : q(a.description));
     }
     // Names in the window's own words: a scroll bar's says what it sets.
     const std::pair<const char*, QString> names[] = {
@@ -170,6 +174,12 @@ void LayoutTest::what_assistive_technology_hears() {
     // A value set by a screen reader moves the angle itself.
     hears("VScroll2")->valueInterface()->setCurrentValue(-30);
     QCOMPARE(rig.logic().simulation().scene.a0.value(), -30.0);
+    // The picture's words follow the scene, and after ПУСК tell the run.
+    const QString scene = hears("Picture1")->text(QAccessible::Description);
+    QVERIFY(scene.contains(QStringLiteral("α0 = -30°")));
+    rig.find<QPushButton>("CmdOK")->click();
+    QCOMPARE(hears("Picture1")->text(QAccessible::Description), q(rig.logic().description()));
+    QVERIFY(hears("Picture1")->text(QAccessible::Description) != scene);
 }
 
 void LayoutTest::menu_tree() {

@@ -148,6 +148,10 @@ PY
 }
 sleep 0.3
 shot before || fail "no screenshot: $(cat "$work"/*.log)"
+# The picture in words, as a screen reader reads it: the scene, then after ПУСК the run.
+picture='o.name == "Здесь траектория луча"'
+words=$(on_bus "$picture" 'o.description') || fail "no picture on the accessibility bus"
+case $words in "Вверху среда с показателем преломления"*"α0 = 45°.") ;; *) fail "picture described as: $words" ;; esac
 
 if [ $session = x11 ]; then
     xdotool windowfocus --sync "$window"
@@ -165,6 +169,8 @@ else
 fi
 sleep 0.7
 shot after
+words=$(on_bus "$picture" 'o.description')
+case $words in "Вершина траектории"*"Луч уходит за нижний край рисунка"*) ;; *) fail "after ПУСК the picture is described as: $words" ;; esac
 [ -n "${VELANTRA_E2E_KEEP:-}" ] && cp "$work/after.png" "$VELANTRA_E2E_KEEP"
 
 /usr/bin/python3 - "$work/before.rgb" "$work/after.rgb" "$work/expected.txt" "$(place Picture1 2)" "$(place Picture1 3)" $session $scale <<'PY'

@@ -26,6 +26,10 @@ class RecordingView : public View {
     }
     Frame frame() const override { return outer; }
     void end_program() override { ended = true; }
+    std::vector<std::pair<std::string, bool>> descriptions;  // each text told, and if announced
+    void description_changed(const std::string& text, bool announce) override {
+        descriptions.emplace_back(text, announce);
+    }
 };
 
 class FakeAuthors : public AuthorsWindow {
