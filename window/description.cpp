@@ -11,10 +11,6 @@ namespace velantra {
 
 namespace {
 
-constexpr std::string_view kContext = "description";
-
-const std::string& say(std::string_view source) { return tr(kContext, source); }
-
 // A figure as its input box shows it, with a zero before the point and the user's separator.
 std::string typed(std::string text, const std::string& separator) {
     if (!text.empty() && text.front() == ' ') text.erase(0, 1);
@@ -29,15 +25,14 @@ bool in_picture(double x, double y) { return x >= kXmin && x <= kXmax && y >= kY
 
 // Which way the start marker points, from the angle reduced to (-180, 180].
 const std::string& direction(double a) {
-    constexpr std::string_view kWay = "direction";
-    if (a == 0) return tr(kWay, "вниз");
-    if (a == 180) return tr(kWay, "вверх");
-    if (a == 90) return tr(kWay, "вправо");
-    if (a == -90) return tr(kWay, "влево");
-    if (a > 90) return tr(kWay, "вверх и вправо");
-    if (a < -90) return tr(kWay, "вверх и влево");
-    if (a > 0) return tr(kWay, "вниз и вправо");
-    return tr(kWay, "вниз и влево");
+    if (a == 0) return tr("direction", "вниз");
+    if (a == 180) return tr("direction", "вверх");
+    if (a == 90) return tr("direction", "вправо");
+    if (a == -90) return tr("direction", "влево");
+    if (a > 90) return tr("direction", "вверх и вправо");
+    if (a < -90) return tr("direction", "вверх и влево");
+    if (a > 0) return tr("direction", "вниз и вправо");
+    return tr("direction", "вниз и влево");
 }
 
 std::string ended_with_stop(std::string text) {
@@ -62,11 +57,13 @@ std::string Description::scene(const Scene& s) const {
     const std::string nmin = typed(numstr(s.nmin), separator_);
     std::string media =
         static_cast<double>(s.nmax) == s.nmin
-            ? fill(say("Вверху среда с показателем преломления {n1}, внизу однородная среда "
-                       "с показателем {nmin}."),
+            ? fill(tr("description",
+                      "Вверху среда с показателем преломления {n1}, внизу однородная среда "
+                      "с показателем {nmin}."),
                    {{"n1", n1}, {"nmin", nmin}})
-            : fill(say("Вверху среда с показателем преломления {n1}, внизу среда, показатель "
-                       "которой меняется от {nmin} у границы до {nmax} у нижнего края."),
+            : fill(tr("description",
+                      "Вверху среда с показателем преломления {n1}, внизу среда, показатель "
+                      "которой меняется от {nmin} у границы до {nmax} у нижнего края."),
                    {{"n1", n1}, {"nmin", nmin}, {"nmax", typed(numstr(s.nmax), separator_)}});
 
     const std::string x = typed(numstr(s.X0), separator_);
@@ -75,22 +72,24 @@ std::string Description::scene(const Scene& s) const {
     const std::string& way = direction(reduce_angle(s.a0));
     std::string_view start;
     if (!(s.Yo < 0) && !(s.Yo > 0)) {
-        start = "Начальная точка X0 = {x}, Yo = {y} лежит на границе сред: из неё луч не строится.";
+        start =
+            tr("description",
+               "Начальная точка X0 = {x}, Yo = {y} лежит на границе сред: из неё луч не строится.");
     } else if (!in_picture(s.X0, s.Yo)) {
         start =
-            "Начальная точка X0 = {x}, Yo = {y} лежит вне рисунка; луч направлен {direction}, "
-            "α0 = {angle}°.";
+            tr("description",
+               "Начальная точка X0 = {x}, Yo = {y} лежит вне рисунка; луч направлен {direction}, "
+               "α0 = {angle}°.");
     } else if (s.Yo < 0) {
-        start =
-            "Луч начинается в верхней среде в точке X0 = {x}, Yo = {y} и направлен "
-            "{direction}, α0 = {angle}°.";
+        start = tr("description",
+                   "Луч начинается в верхней среде в точке X0 = {x}, Yo = {y} и направлен "
+                   "{direction}, α0 = {angle}°.");
     } else {
-        start =
-            "Луч начинается в нижней среде в точке X0 = {x}, Yo = {y} и направлен "
-            "{direction}, α0 = {angle}°.";
+        start = tr("description",
+                   "Луч начинается в нижней среде в точке X0 = {x}, Yo = {y} и направлен "
+                   "{direction}, α0 = {angle}°.");
     }
-    return media + ' ' +
-           fill(say(start), {{"x", x}, {"y", y}, {"direction", way}, {"angle", angle}});
+    return media + ' ' + fill(start, {{"x", x}, {"y", y}, {"direction", way}, {"angle", angle}});
 }
 
 std::string Description::run() const {
@@ -107,7 +106,7 @@ void Description::flush() {
 std::string Description::on_boundary(const char* name, double x, const std::string& text) const {
     std::string place = std::string(name) + " = " + text;
     if (!(x < kXmin) && !(x > kXmax)) return place;
-    return fill(say("{place} (вне рисунка)"), {{"place", place}});
+    return fill(tr("description", "{place} (вне рисунка)"), {{"place", place}});
 }
 
 void Description::run_started() {
@@ -116,7 +115,8 @@ void Description::run_started() {
 }
 
 void Description::no_run() {
-    sentences_.push_back(say("Начальная точка лежит на границе сред: луч не строится."));
+    sentences_.push_back(
+        tr("description", "Начальная точка лежит на границе сред: луч не строится."));
 }
 
 void Description::message(const std::string& text) {
@@ -130,27 +130,29 @@ void Description::boundary_met(double x, bool from_above, const std::string& bet
     const std::string point = on_boundary("X", x, format_fixed(x, 2, separator_));
     std::string_view text;
     if (beta.empty()) {
-        text =
-            "Луч доходит до границы сред в точке {point} и испытывает полное внутреннее "
-            "отражение.";
+        text = tr("description",
+                  "Луч доходит до границы сред в точке {point} и испытывает полное внутреннее "
+                  "отражение.");
     } else if (from_above) {
-        text =
-            "Луч доходит до границы сред в точке {point}, отражается вверх и преломляется в "
-            "нижнюю среду под углом {beta}° к нормали.";
+        text = tr("description",
+                  "Луч доходит до границы сред в точке {point}, отражается вверх и преломляется в "
+                  "нижнюю среду под углом {beta}° к нормали.");
     } else {
-        text =
-            "Луч доходит до границы сред в точке {point}, отражается вниз и преломляется в "
-            "верхнюю среду под углом {beta}° к нормали.";
+        text = tr("description",
+                  "Луч доходит до границы сред в точке {point}, отражается вниз и преломляется в "
+                  "верхнюю среду под углом {beta}° к нормали.");
     }
-    sentences_.push_back(fill(say(text), {{"point", point}, {"beta", beta}}));
+    sentences_.push_back(fill(text, {{"point", point}, {"beta", beta}}));
 }
 
 void Description::vertex_found(double x, double y, const std::string& x_text,
                                const std::string& y_text) {
     if (!std::isfinite(x) || !std::isfinite(y)) return;
     std::string point = "X90 = " + x_text + ", Y90 = " + y_text;
-    if (!in_picture(x, y)) point = fill(say("{place} (вне рисунка)"), {{"place", point}});
-    sentences_.push_back(fill(say("Вершина траектории — в точке {point}."), {{"point", point}}));
+    if (!in_picture(x, y))
+        point = fill(tr("description", "{place} (вне рисунка)"), {{"place", point}});
+    sentences_.push_back(
+        fill(tr("description", "Вершина траектории — в точке {point}."), {{"point", point}}));
 }
 
 void Description::crossings_found(double x1, double x2, const std::string& x1_text,
@@ -159,18 +161,19 @@ void Description::crossings_found(double x1, double x2, const std::string& x1_te
     if (std::isfinite(x1)) points.push_back(on_boundary("X01", x1, x1_text));
     if (std::isfinite(x2)) points.push_back(on_boundary("X02", x2, x2_text));
     if (points.size() == 2) {
-        sentences_.push_back(
-            fill(say("Траектория пересекает границу сред в точках {first} и {second}."),
-                 {{"first", points[0]}, {"second", points[1]}}));
+        sentences_.push_back(fill(
+            tr("description", "Траектория пересекает границу сред в точках {first} и {second}."),
+            {{"first", points[0]}, {"second", points[1]}}));
     } else if (points.size() == 1) {
-        sentences_.push_back(fill(say("Траектория пересекает границу сред в точке {point}."),
-                                  {{"point", points[0]}}));
+        sentences_.push_back(
+            fill(tr("description", "Траектория пересекает границу сред в точке {point}."),
+                 {{"point", points[0]}}));
     }
 }
 
 void Description::boundary_returned(double x) {
     flush();
-    pending_ = fill(say("Луч снова доходит до границы сред в точке {point}."),
+    pending_ = fill(tr("description", "Луч снова доходит до границы сред в точке {point}."),
                     {{"point", on_boundary("X", x, format_fixed(x, 2, separator_))}});
 }
 
@@ -178,7 +181,7 @@ void Description::boundary_returned(double x) {
 void Description::ray_ended(double x1, double y1, double x2, double y2) {
     flush();
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
-        sentences_.push_back(say("Дальше траектория не строится."));
+        sentences_.push_back(tr("description", "Дальше траектория не строится."));
         return;
     }
     enum Edge { Left, Right, Top, Bottom, None };
@@ -199,7 +202,7 @@ void Description::ray_ended(double x1, double y1, double x2, double y2) {
         }
     }
     if (outside || t0 > t1) {
-        sentences_.push_back(say("Луч идёт вне рисунка."));
+        sentences_.push_back(tr("description", "Луч идёт вне рисунка."));
         return;
     }
     const std::string x = format_fixed(x1 + t1 * dx, 2, separator_);
@@ -207,19 +210,23 @@ void Description::ray_ended(double x1, double y1, double x2, double y2) {
     switch (edge) {
         case Left:
             sentences_.push_back(
-                fill(say("Луч уходит за левый край рисунка в точке Y = {y}."), {{"y", y}}));
+                fill(tr("description", "Луч уходит за левый край рисунка в точке Y = {y}."),
+                     {{"y", y}}));
             break;
         case Right:
             sentences_.push_back(
-                fill(say("Луч уходит за правый край рисунка в точке Y = {y}."), {{"y", y}}));
+                fill(tr("description", "Луч уходит за правый край рисунка в точке Y = {y}."),
+                     {{"y", y}}));
             break;
         case Top:
             sentences_.push_back(
-                fill(say("Луч уходит за верхний край рисунка в точке X = {x}."), {{"x", x}}));
+                fill(tr("description", "Луч уходит за верхний край рисунка в точке X = {x}."),
+                     {{"x", x}}));
             break;
         case Bottom:
             sentences_.push_back(
-                fill(say("Луч уходит за нижний край рисунка в точке X = {x}."), {{"x", x}}));
+                fill(tr("description", "Луч уходит за нижний край рисунка в точке X = {x}."),
+                     {{"x", x}}));
             break;
         case None:
             break;
