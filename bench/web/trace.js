@@ -3,7 +3,8 @@
 // the renderer's top-level tasks up to the first contentful paint with what ran inside them
 // (parsing, each script's compile and run, microtasks, layout, paint, commit), then the page's
 // own performance marks and measures. Medians of the loads' step totals at the end.
-// Usage: node trace.js [--screen=1366x768@1] [--loads=N] PAGE.html...
+// Usage: node trace.js [--screen=1366x768@1] [--loads=N] [--profile=1] [--window=FROM-TO (ms, every
+//          event in it)] PAGE.html...
 'use strict';
 const path = require('node:path');
 const { chromium } = require('playwright-core');
@@ -33,12 +34,36 @@ const steps = [
   ['garbage collection', (e) => /^(MinorGC|MajorGC|V8\.GC)/.test(e.name)],
 ];
 
+// With --profile=1, the sampled JavaScript and WebAssembly functions of the renderer up to the
+// first contentful paint, by their own time.
+function profile(trace, pid, start, end) {
+  const nodes = new Map();
+  const self = new Map();
+  for (const e of trace.filter((x) => x.pid === pid && (x.name === 'Profile' || x.name === 'ProfileChunk'))) {
+    const data = e.args?.data;
+    if (data?.startTime) data.at = data.startTime;
+    const chunk = data?.cpuProfile;
+    for (const n of chunk?.nodes ?? []) nodes.set(n.id, n);
+    let at = trace.find((x) => x.pid === pid && x.name === 'Profile' && x.id === e.id)?.args.data.startTime ?? 0;
+    const deltas = data?.timeDeltas ?? [];
+    (chunk?.samples ?? []).forEach((id, i) => {
+      at += deltas[i] ?? 0;
+      if (at < start || at > end) return;
+      const frame = nodes.get(id)?.callFrame;
+      const name = frame ? `${frame.functionName || '(anonymous)'} ${frame.url ? path.basename(frame.url) : ''}:${frame.lineNumber ?? ''}` : `node ${id}`;
+      self.set(name, (self.get(name) ?? 0) + (deltas[i + 1] ?? deltas[i] ?? 0) / 1000);
+    });
+  }
+  return [...self].sort((a, b) => b[1] - a[1]).slice(0, 40);
+}
+
 async function traceOnce(browser, file) {
   const context = await browser.newContext({ viewport: { width: +w, height: +h }, deviceScaleFactor: +r });
   await context.setOffline(true);
   const page = await context.newPage();
   await browser.startTracing(page, { categories: ['devtools.timeline', 'v8', 'v8.wasm', 'blink',
-    'blink.user_timing', 'loading', 'disabled-by-default-devtools.timeline', 'cc', 'gpu'] });
+    'blink.user_timing', 'loading', 'disabled-by-default-devtools.timeline', 'cc', 'gpu',
+    ...(options.profile ? ['disabled-by-default-v8.cpu_profiler'] : [])] });
   await page.goto(`file://${file}`);
   await page.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length > 0);
   await new Promise((resolve) => setTimeout(resolve, 300));
@@ -64,15 +89,22 @@ async function traceOnce(browser, file) {
   const complete = main.filter((e) => e.ph === 'X' && e.ts < end && e.dur !== undefined)
     .sort((a, b) => a.ts - b.ts || b.dur - a.dur);
   const totals = Object.fromEntries(steps.map(([name]) => [name, 0]));
+  let busy = 0;
   const open = [];
   const lines = [];
   for (const e of complete) {
     while (open.length && open[open.length - 1].ts + open[open.length - 1].dur <= e.ts) open.pop();
     const step = steps.find(([, test]) => test(e));
-    if (step && !open.some((o) => o.step === step[0])) totals[step[0]] += e.dur / 1000;
-    if (e.dur >= 1000 && open.length <= 14 && (step || open.length === 0 || e.dur >= 2000)) {
+    if (open.length === 0) busy += (e.tdur ?? e.dur) / 1000;
+    // The thread's own time where the trace has it: on a loaded machine the wall time holds the
+    // time the thread waited for a core.
+    if (step && !open.some((o) => o.step === step[0])) totals[step[0]] += (e.tdur ?? e.dur) / 1000;
+    const at = (e.ts - start) / 1000;
+    const inWindow = options.window && at >= +options.window.split('-')[0] && at <= +options.window.split('-')[1];
+    if ((inWindow && e.dur >= 200) || (e.dur >= 1000 && open.length <= 14 && (step || open.length === 0 || e.dur >= 2000))) {
       const what = e.args?.data?.url ? ` ${path.basename(e.args.data.url)}` : '';
-      lines.push(`${((e.ts - start) / 1000).toFixed(1).padStart(7)} ms  ${'  '.repeat(open.length)}${e.name}${what} ${(e.dur / 1000).toFixed(1)} ms`);
+      lines.push(`${((e.ts - start) / 1000).toFixed(1).padStart(7)} ms  ${'  '.repeat(open.length)}${e.name}${what} ${(e.dur / 1000).toFixed(1)} ms` +
+        (e.tdur !== undefined ? ` (thread ${(e.tdur / 1000).toFixed(1)})` : ''));
     }
     open.push({ ts: e.ts, dur: e.dur, step: step ? step[0] : (open[open.length - 1]?.step ?? null) });
   }
@@ -80,7 +112,8 @@ async function traceOnce(browser, file) {
   const background = trace.filter((e) => e.pid === parse.pid && e.ph === 'X' && e.ts < end &&
     (e.tid !== parse.tid) && /wasm|Raster|Compile/i.test(e.name) && e.dur >= 1000)
     .map((e) => `${((e.ts - start) / 1000).toFixed(1).padStart(7)} ms  [${threads.get(`${e.pid}:${e.tid}`)}] ${e.name} ${(e.dur / 1000).toFixed(1)} ms`);
-  return { marks, totals, lines, background };
+  totals['main thread busy'] = busy;
+  return { marks, totals, lines, background, profile: options.profile ? profile(trace, parse.pid, start, end) : [] };
 }
 
 (async () => {
@@ -103,10 +136,12 @@ async function traceOnce(browser, file) {
     for (const l of last.lines) console.log(l);
     if (last.background.length) console.log('off the main thread:');
     for (const l of last.background) console.log(l);
+    for (const [name, ms] of last.profile) console.log(`self ${ms.toFixed(1).padStart(6)} ms  ${name}`);
     for (const [name, at] of last.marks.marks) console.log(`mark ${name} at ${at.toFixed(1)} ms`);
     for (const [name, at, d] of last.marks.measures) console.log(`measure ${name} at ${at.toFixed(1)} ms: ${d.toFixed(1)} ms`);
     console.log(`medians of ${runs.length}: first contentful paint ${median(runs.map((x) => x.marks.fcp)).toFixed(1)} ms; ` +
-      steps.map(([name]) => `${name} ${median(runs.map((x) => x.totals[name])).toFixed(1)}`).join(', '));
+      [...steps.map(([name]) => name), 'main thread busy'].map((name) => `${name} ${median(runs.map((x) => x.totals[name])).toFixed(1)}`).join(', ') +
+      ' (thread time, ms)');
     const names = [...new Set(runs.flatMap((x) => x.marks.measures.map(([n]) => n)))];
     for (const n of names) {
       const ds = runs.map((x) => x.marks.measures.find(([m]) => m === n)).filter(Boolean).map((m) => m[2]);

@@ -47,7 +47,26 @@ const listeners = { fail: [], free: [], reply: [] };
 export const on = (event, listener) => { listeners[event].push(listener); };
 const emit = (event, value) => { for (const listener of listeners[event]) listener(value); };
 
+// Until the first frame, each step of the start is marked for the benchmark (bench/web): a
+// measure "velantra NAME" from its start to its end.
+let marking = true;
+export function timed(name, work) {
+  if (!marking) return work();
+  const start = performance.now();
+  try {
+    return work();
+  } finally {
+    performance.measure(`velantra ${name}`, { start, end: performance.now() });
+  }
+}
+export const shown = () => { marking = false; };
+
 function invoke(name, record) {
+  if (marking) return timed(name, () => call_(name, record));
+  return call_(name, record);
+}
+
+function call_(name, record) {
   const s = signatures.get(name);
   const args = s.keys.map((key, i) => (s.flags[i] ? Number(Boolean(record[key])) : record[key]));
   // Without ccall's async option the answer comes back itself when the call has run to its end,
@@ -98,15 +117,19 @@ export const running = () => state.started;
 // Whether the page takes actions now: no handler suspended, no fault.
 export const idle = () => !state.suspended;
 
-// Loads the program from its compiled module; `ready` runs once its runtime stands.
-export function load(compiled, handlers, ready) {
+// Loads the program from its module, which `compile` gives; `ready` runs once its runtime stands.
+export function load(compile, handlers, ready) {
   globalThis.Module = {
     // What the program's functions on the page call (EM_JS in web/ and platform/web/).
     page: handlers,
     instantiateWasm(imports, receive) {
-      compiled.then((module) => WebAssembly.instantiate(module, imports)
-        .then((instance) => receive(instance, module)))
-        .catch(fail);
+      try {
+        const module = timed('wasm module', compile);
+        const instance = timed('instantiate', () => new WebAssembly.Instance(module, imports));
+        timed('runtime', () => receive(instance, module));
+      } catch (error) {
+        fail(error);
+      }
       return {};
     },
     onAbort: fail,

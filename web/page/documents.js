@@ -11,8 +11,9 @@ export function bytes(block) {
   return out;
 }
 
-// The program's WebAssembly, compiled off the main thread.
-export const compile = () => WebAssembly.compile(bytes(document.getElementById('velantra-wasm')));
+// The program's WebAssembly. Compiled at once, which the engines do lazily (each function at its
+// first call), the start follows in the same task rather than after a task of its own.
+export const compile = () => new WebAssembly.Module(bytes(document.getElementById('velantra-wasm')));
 
 // Each face the build embeds, decoded from its bytes; the promise holds until all can draw.
 export function loadFonts() {
@@ -29,6 +30,19 @@ let pictures = null;
 export function images() {
   pictures ??= JSON.parse(document.getElementById('velantra-images').textContent);
   return pictures;
+}
+
+// The page's icon, from the pictures at the end of the page, once the parser has reached them.
+export function showIcon() {
+  if (document.readyState === 'loading') {
+    document.addEventListener('DOMContentLoaded', showIcon, { once: true });
+    return;
+  }
+  const link = document.createElement('link');
+  link.rel = 'icon';
+  link.type = 'image/png';
+  link.href = images().icon;
+  document.head.append(link);
 }
 
 // The documents lie at the end of the page; each opens in a new tab.
