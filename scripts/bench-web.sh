@@ -12,9 +12,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build
-if [ $# -gt 0 ] && [[ $1 != --* ]] && [ -d "$1" ]; then build=$1; shift; fi
+if [ $# -gt 0 ] && [[ $1 != --* ]] && [[ ! $1 =~ ^(chromium|firefox|webkit)$ ]]; then build=$1; shift; fi
 [ -d node_modules/playwright-core ] || npm ci --no-audit --no-fund --loglevel=error
 web=$(node bench/web/bench.js "$@")
+# The medians as measured, for a second look: BENCH_JSON=FILE.
+[ -z "${BENCH_JSON:-}" ] || printf "%s\n" "$web" >"$BENCH_JSON"
 desktop='{}'
 if [ -x "$build/bench/velantra_bench" ]; then
   desktop=$("$build/bench/velantra_bench" --benchmark_format=json \
@@ -53,7 +55,7 @@ node -e '
     const steps = [...new Set(engines.flatMap((e) => Object.values(web[e].screens[screen].builds)
       .flatMap((b) => Object.keys(b.marks))))];
     if (steps.length) {
-      console.log(`| the page's marks, ${screen}: start at / duration (ms) | ${engines.join(" | ")} |`);
+      console.log(`| marks of the page, ${screen}: start at / duration (ms) | ${engines.join(" | ")} |`);
       console.log(`|---|${engines.map(() => "---|").join("")}`);
       for (const step of steps) {
         console.log(`| ${step} | ${engines.map((e) => {
