@@ -22,10 +22,10 @@ std::string environment(const char* name) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     // The language first, --lang or the user's, so that every message after it speaks it.
-    velantra::choose_language(velantra::command_line(args).scene,
-                              velantra::language_from_environment(
-                                  environment("LANGUAGE"), environment("LC_ALL"),
-                                  environment("LC_MESSAGES"), environment("LANG")));
+    velantra::choose_language(
+        velantra::command_line(args).scene,
+        velantra::language_from_environment(environment("LANGUAGE"), environment("LC_ALL"),
+                                            environment("LC_MESSAGES"), environment("LANG")));
     // Help, version and a bad option answer before any display is asked for.
     const velantra::CommandLine line = velantra::command_line(args);
     if (!line.scene.problems.empty()) {

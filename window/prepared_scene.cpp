@@ -171,8 +171,9 @@ void take_value(PreparedScene& scene, const SceneKeyDef& key, std::string_view w
         if (std::find(known.begin(), known.end(), code) != known.end()) {
             scene.values[row_of(key)] = code;
         } else {
-            scene.problems.push_back(fill(tr("Неизвестный язык: {value}. Известны {languages}."),
-                                          {{"value", quoted(value)}, {"languages", listed(known)}}));
+            scene.problems.push_back(
+                fill(tr("Неизвестный язык: {value}. Известны {languages}."),
+                     {{"value", quoted(value)}, {"languages", listed(known)}}));
         }
     } else if (value.size() > kMaxValue || !is_number(value)) {
         scene.problems.push_back(fill(tr("Значение {key} не число: {value}."),
@@ -260,8 +261,9 @@ std::string scene_address(const Form1& form, bool with_language) {
             continue;
         }
         if (key.through == Through::Language) {
-            if (with_language) address += (address.empty() ? "" : "&") + std::string(key.name) +
-                                          "=" + std::string(language());
+            if (with_language)
+                address += (address.empty() ? "" : "&") + std::string(key.name) + "=" +
+                           std::string(language());
             continue;
         }
         if (!address.empty()) address += '&';

@@ -44,8 +44,8 @@ TEST(PreparedScene, AddressIsReadInAnyCaseAndOrderAndNamesWhatItCannotRead) {
 }
 
 TEST(PreparedScene, CommandLineTakesTheSameKeysAndItsOwnOptions) {
-    const auto line = command_line({"--n1", "1.2", "--nmin=1.5", "--a0", "-30", "--run", "--LANG=EN",
-                                    "--picture", "ray.svg", "--size", "800x300"});
+    const auto line = command_line({"--n1", "1.2", "--nmin=1.5", "--a0", "-30", "--run",
+                                    "--LANG=EN", "--picture", "ray.svg", "--size", "800x300"});
     EXPECT_EQ(value(line.scene, "n1"), "1.2");
     EXPECT_EQ(value(line.scene, "nmin"), "1.5");
     EXPECT_EQ(value(line.scene, "a0"), "-30");
