@@ -50,7 +50,6 @@ const parts = {
   // reaches them.
   '@IMAGES@': `<script type="application/json" id="velantra-images">${JSON.stringify(images)}</script>`,
   '@DOCUMENTS@': documents,
-  // One script: the parser runs the program's right after the page's, without yielding between.
   '@PAGE@': inline(fs.readFileSync(page, 'utf8')),
   '@PROGRAM@': inline(fs.readFileSync(program, 'utf8')),
 };

@@ -119,19 +119,19 @@ export const running = () => state.started;
 // Whether the page takes actions now: no handler suspended, no fault.
 export const idle = () => !state.suspended;
 
-// Loads the program from its module, which `compile` gives; `ready` runs once its runtime stands.
-export function load(compile, handlers, ready) {
+// Loads the program from its compiled module; `ready` runs once its runtime stands.
+export function load(compiled, handlers, ready) {
   globalThis.Module = {
     // What the program's functions on the page call (EM_JS in web/ and platform/web/).
     page: handlers,
     instantiateWasm(imports, receive) {
-      try {
-        const module = timed('wasm module', compile);
-        const instance = timed('instantiate', () => new WebAssembly.Instance(module, imports));
-        timed('runtime', () => receive(instance, module));
-      } catch (error) {
-        fail(error);
-      }
+      compiled.then((module) => {
+        const start = performance.now();
+        return WebAssembly.instantiate(module, imports).then((instance) => {
+          performance.measure('velantra instantiate', { start, end: performance.now() });
+          timed('runtime', () => receive(instance, module));
+        });
+      }).catch(fail);
       return {};
     },
     onAbort: fail,

@@ -11,9 +11,8 @@ export function bytes(block) {
   return out;
 }
 
-// The program's WebAssembly. Compiled at once, which the engines do lazily (each function at its
-// first call), the start follows in the same task rather than after a task of its own.
-export const compile = () => new WebAssembly.Module(bytes(document.getElementById('velantra-wasm')));
+// The program's WebAssembly, compiled off the main thread.
+export const compile = () => WebAssembly.compile(bytes(document.getElementById('velantra-wasm')));
 
 // Each face the build embeds, decoded from its bytes; the promise holds until all can draw.
 export function loadFonts() {
