@@ -32,7 +32,7 @@ std::map<QString, Fit> fits_in(const std::string& code) {
     std::map<QString, Fit> fits;
     {
         Rig rig;
-        rig.logic().Picture1_MouseMove(0, 0, -12.345f, -10.5f);
+        rig.logic().Picture1_MouseMove(-12.345f, -10.5f);
         for (const ControlDef& d : kForm1Controls) {
             QWidget* w = rig.find<QWidget>(d.name);
             const QFontMetrics metrics(w->font());
