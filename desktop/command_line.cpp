@@ -68,8 +68,12 @@ constexpr Section kScene{N_("Сцена (числа с точкой, как в �
 constexpr Section kSections[] = {{N_("Рисунок для урока, без окна:"), 17}, {"", 14}};
 
 constexpr OptionDef kOptions[] = {
-    {"--picture", "", N_("ФАЙЛ"), N_("записать рисунок в ФАЙЛ (.svg или .png) и выйти"), 0, picture_file},
-    {"--size", "", N_("ШxВ"), N_("размер рисунка в пикселях (по умолчанию как в окне)"), 0, picture_size},
+    {"--picture", "", N_("ФАЙЛ"), N_("записать рисунок в ФАЙЛ (.svg или .png) и выйти"), 0,
+     picture_file},
+    {"--size", "", N_("ШxВ"), N_("размер рисунка в пикселях (по умолчанию как в окне)"), 0,
+     picture_size},
+    {"--describe", "", "", N_("описать рисунок словами на стандартном выводе и выйти"), 0,
+     [](CommandLine& line, const std::string&) { return line.describe = true; }},
     {"--help", "-h", "", N_("эта справка"), 1,
      [](CommandLine& line, const std::string&) { return line.help = true; }},
     {"--version", "", "", N_("версия программы"), 1,
