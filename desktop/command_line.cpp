@@ -99,7 +99,10 @@ void add_line(std::string& out, const Section& section, std::string_view name,
     if (!argument.empty()) left += " " + tr(argument);
     out += "  " + left;
     out.append(section.column > width(left) ? section.column - width(left) : 1, ' ');
-    out += tr(help) + "\n";
+    std::string languages;
+    for (const std::string& code : velantra::languages())
+        languages += (languages.empty() ? "" : ", ") + code;
+    out += fill(tr(help), {{"languages", languages}}) + "\n";
 }
 
 void add_title(std::string& out, const Section& section) {
@@ -147,11 +150,17 @@ std::string command_line_help() {
         tr("Использование: velantra [ПАРАМЕТРЫ]\n"
            "Луч света на границе двух сред и в среде с линейно растущим показателем "
            "преломления.\n");
+    // The language is no number of the scene: it stands with the program's own options.
+    const auto keys = [&out](const Section& section, bool language) {
+        for (const SceneKeyDef& key : kSceneKeys)
+            if ((key.through == Through::Language) == language)
+                add_line(out, section, "--" + std::string(key.name), key.argument, key.help);
+    };
     add_title(out, kScene);
-    for (const SceneKeyDef& key : kSceneKeys)
-        add_line(out, kScene, "--" + std::string(key.name), key.argument, key.help);
+    keys(kScene, false);
     for (std::size_t s = 0; s < std::size(kSections); ++s) {
         add_title(out, kSections[s]);
+        if (s + 1 == std::size(kSections)) keys(kSections[s], true);
         for (const OptionDef& o : kOptions)
             if (o.section == static_cast<int>(s))
                 add_line(out, kSections[s], o.name, o.argument, o.help);

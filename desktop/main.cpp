@@ -1,17 +1,33 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "desktop/command_line.h"
 #include "desktop/picture_file.h"
 #include "desktop/program.h"
+#include "model/catalogue.h"
+
+namespace {
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    // The language first, --lang or the user's, so that every message after it speaks it.
+    velantra::choose_language(
+        velantra::command_line(args).scene,
+        velantra::language_from_environment(environment("LANGUAGE"), environment("LC_ALL"),
+                                            environment("LC_MESSAGES"), environment("LANG")));
     // Help, version and a bad option answer before any display is asked for.
-    const velantra::CommandLine line =
-        velantra::command_line(std::vector<std::string>(argv + 1, argv + argc));
+    const velantra::CommandLine line = velantra::command_line(args);
     if (!line.scene.problems.empty()) {
         std::fprintf(stderr, "velantra: %s\n", line.scene.problems.front().c_str());
         return 2;

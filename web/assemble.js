@@ -2,7 +2,7 @@
 // the program's script, and as inert data blocks its WebAssembly, the fonts, the icon, the
 // Authors picture and the documents. Nothing is left to fetch.
 // Usage: node assemble.js OUT.html TEMPLATE.html PAGE.css PAGE.js PROGRAM.js PROGRAM.wasm
-//          font=FAMILY:WEIGHT:FILE.woff2 ... image=NAME:FILE.png ... document=FILE ...
+//          font=FAMILY:WEIGHT:FILE.woff2 ... image=NAME:FILE.png ... document=NAME:FILE ...
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -32,9 +32,10 @@ for (const asset of assets) {
     const [name, file] = value.split(':');
     images[name] = `data:image/png;base64,${base64(file)}`;
   } else if (kind === 'document') {
-    const name = path.basename(value);
+    // The name the menu command opens it by, "en/spravka.pdf".
+    const [name, file] = [value.slice(0, value.indexOf(':')), value.slice(value.indexOf(':') + 1)];
     const type = types[path.extname(name)] || 'application/octet-stream';
-    documents += block(`class="velantra-document" data-name="${name}" data-type="${type}"`, value);
+    documents += block(`class="velantra-document" data-name="${name}" data-type="${type}"`, file);
   } else {
     throw new Error(`assemble.js: unknown asset ${asset}`);
   }

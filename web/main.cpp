@@ -6,11 +6,14 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "model/catalogue.h"
 #include "platform/web/launcher.h"
 #include "platform/web/message_box.h"
 #include "platform/web/tone.h"
@@ -83,6 +86,26 @@ EMSCRIPTEN_KEEPALIVE const char* velantra_defined() {
     static std::string json;
     json = Record().set("width", kForm1.client_width).set("height", kForm1.client_height).json();
     return json.c_str();
+}
+
+// The language, before the start: the one the address names, else the first of the browser's
+// preferred ones (comma-separated) with a catalogue. The answer holds it and the page's own
+// words: its title, the close box's name, the message box's button and the notice of a fault.
+EMSCRIPTEN_KEEPALIVE const char* velantra_language(const char* preferences, const char* fragment) {
+    std::vector<std::string> tags;
+    for (std::string_view rest = preferences; !rest.empty();) {
+        const std::string_view tag = rest.substr(0, rest.find(','));
+        if (!tag.empty()) tags.emplace_back(tag);
+        rest.remove_prefix(std::min(rest.size(), tag.size() + 1));
+    }
+    choose_language(scene_from_address(fragment), language_from_preferences(tags));
+    return reply(Record()
+                     .set("language", language())
+                     .set("title", tr("page title", "Velantra"))
+                     .set("close", tr("Закрыть"))
+                     .set("ok", tr("OK"))
+                     .set("fault", tr("Программа остановилась из-за внутренней ошибки:\n{error}\n\n"
+                                      "Откройте страницу заново.")));
 }
 
 // The decimal separator of the browser's language; the device pixels to a picture pixel.
@@ -170,10 +193,13 @@ EMSCRIPTEN_KEEPALIVE const char* velantra_menu_chosen(const char* entry) {
 
 // The scene given in the page's address, after the "#".
 EMSCRIPTEN_KEEPALIVE const char* velantra_prepare(const char* fragment) {
-    if (program != nullptr) {
-        prepare_scene(*program->form, program->box, scene_from_address(fragment));
-        program->address->prepared();
-    }
+    if (program == nullptr) return reply();
+    const PreparedScene scene = scene_from_address(fragment);
+    // The window speaks the language it was built in: another one needs the page anew.
+    const std::optional<std::string>& named = scene.value(kLanguageKey);
+    if (named && *named != language()) return reply(Record().set("reload", true));
+    prepare_scene(*program->form, program->box, scene);
+    program->address->prepared(named.has_value());
     return reply();
 }
 

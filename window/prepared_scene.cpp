@@ -80,13 +80,21 @@ std::string trimmed(const std::string& text) {
     return first == std::string::npos ? std::string() : text.substr(first);
 }
 
-// "n1, nmin, … и run".
-std::string known_keys() {
+// "a, b … и z".
+template <class Names>
+std::string listed(const Names& names) {
     std::string keys;
-    for (int i = 0; i + 1 < kSceneKeyCount; ++i)
-        keys += (i == 0 ? "" : ", ") + std::string(kSceneKeys[i].name);
-    return fill(tr("{keys} и {last}"),
-                {{"keys", keys}, {"last", kSceneKeys[kSceneKeyCount - 1].name}});
+    for (std::size_t i = 0; i + 1 < std::size(names); ++i)
+        keys += (i == 0 ? "" : ", ") + std::string(names[i]);
+    return fill(tr("{keys} и {last}"), {{"keys", keys}, {"last", names[std::size(names) - 1]}});
+}
+
+// The keys that set the scene, "n1, nmin, … и run"; the language is the page's, not the scene's.
+std::string known_keys() {
+    std::vector<std::string_view> keys;
+    for (const SceneKeyDef& key : kSceneKeys)
+        if (key.through != Through::Language) keys.push_back(key.name);
+    return listed(keys);
 }
 
 const TextBox& box_of(const Form1& form, const SceneKeyDef& key) {
@@ -107,6 +115,8 @@ void apply(Form1& form, const SceneKeyDef& key, const std::string& value) {
             break;
         case Through::Click:
             form.CmdOK_Click();
+            break;
+        case Through::Language:
             break;
     }
 }
@@ -155,6 +165,16 @@ void take_value(PreparedScene& scene, const SceneKeyDef& key, std::string_view w
                 std::string_view value) {
     if (key.through == Through::Click) {
         scene.values[row_of(key)] = std::string();
+    } else if (key.through == Through::Language) {
+        const std::vector<std::string> known = languages();
+        const std::string code = lower(value);
+        if (std::find(known.begin(), known.end(), code) != known.end()) {
+            scene.values[row_of(key)] = code;
+        } else {
+            scene.problems.push_back(
+                fill(tr("Неизвестный язык: {value}. Известны {languages}."),
+                     {{"value", quoted(value)}, {"languages", listed(known)}}));
+        }
     } else if (value.size() > kMaxValue || !is_number(value)) {
         scene.problems.push_back(fill(tr("Значение {key} не число: {value}."),
                                       {{"key", quoted(written)}, {"value", quoted(value)}}));
@@ -199,6 +219,11 @@ PreparedScene scene_from_address(std::string_view fragment) {
     return scene;
 }
 
+void choose_language(const PreparedScene& scene, const std::string& otherwise) {
+    const std::optional<std::string>& named = scene.value(kLanguageKey);
+    set_language(named ? *named : otherwise);
+}
+
 void prepare_scene(Form1& form, MessageBox& box, const PreparedScene& scene) {
     if (!scene.problems.empty()) {
         std::string text;
@@ -228,11 +253,17 @@ void prepare_scene(Form1& form, MessageBox& box, const PreparedScene& scene) {
     }
 }
 
-std::string scene_address(const Form1& form) {
+std::string scene_address(const Form1& form, bool with_language) {
     std::string address;
     for (const SceneKeyDef& key : kSceneKeys) {
         if (key.through == Through::Click) {
             if (form.shows_run()) address += "&" + std::string(key.name);
+            continue;
+        }
+        if (key.through == Through::Language) {
+            if (with_language)
+                address += (address.empty() ? "" : "&") + std::string(key.name) + "=" +
+                           std::string(language());
             continue;
         }
         if (!address.empty()) address += '&';
@@ -247,12 +278,15 @@ AddressFollower::AddressFollower(const Form1& form) {
     if (form.resize_passes() > 0) named_ = scene_address(form);
 }
 
-void AddressFollower::prepared() { prepared_ = true; }
+void AddressFollower::prepared(bool with_language) {
+    prepared_ = true;
+    language_ = with_language;
+}
 
 std::string AddressFollower::next(const Form1& form) {
     // The boxes are empty until the first layout pass fills them.
     if (form.resize_passes() == 0) return {};
-    std::string now = scene_address(form);
+    std::string now = scene_address(form, language_);
     if (named_.empty() && !prepared_) {
         named_ = std::move(now);
         return {};

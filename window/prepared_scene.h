@@ -46,12 +46,20 @@ std::string quoted(std::string_view s);
 // The part of the address after "#" (the "#" itself may come first).
 PreparedScene scene_from_address(std::string_view fragment);
 
+// The key that names the language, rather than part of the scene.
+inline constexpr std::string_view kLanguageKey = "lang";
+
+// Chooses the language the scene names, else `otherwise` (the environment's, the browser's):
+// before the window is made, which takes its captions as it is built.
+void choose_language(const PreparedScene& scene, const std::string& otherwise);
+
 // Puts the scene into the window after Form_Load, in an order that lets through every scene
 // the inputs accept, and runs it when asked; the problems come first, in one message.
 void prepare_scene(Form1& form, MessageBox& box, const PreparedScene& scene);
 
-// The scene on screen in the address's form, "run" added while the picture shows a run.
-std::string scene_address(const Form1& form);
+// The scene on screen in the address's form, "run" added while the picture shows a run, the
+// language where asked.
+std::string scene_address(const Form1& form, bool with_language = false);
 
 // Follows the scene for the page's address: a new address only once the scene on screen differs
 // from the one the address last named (a student's change, a run shown or erased), never for a
@@ -59,13 +67,16 @@ std::string scene_address(const Form1& form);
 class AddressFollower {
   public:
     explicit AddressFollower(const Form1& form);  // the scene as it opens; nothing to write yet
-    void prepared();  // an address was applied: its canonical form is written next
+    // An address was applied: its canonical form is written next, and each after it with the
+    // language where the address named one.
+    void prepared(bool with_language = false);
     std::string next(const Form1& form);  // after any call: the address to write, or empty
 
   private:
     // The scene the address names; empty until the window has first been laid out.
     std::string named_;
     bool prepared_ = false;
+    bool language_ = false;
 };
 
 }  // namespace velantra

@@ -15,6 +15,9 @@ enum class Through {
     Box,    // typed into its box, as a student types it
     Bar,    // its box's scroll bar set to it, on the bar's steps of 0.01
     Click,  // no value: its button is clicked; the address names it while the click's run shows
+    // A language's code, "ru" or one with a catalogue: chosen before the window is built, whose
+    // captions are taken as it is made; the address keeps it where the link gave it.
+    Language,
 };
 
 struct SceneKeyDef {
@@ -31,10 +34,13 @@ struct SceneKeyDef {
 };
 
 inline constexpr SceneKeyDef kSceneKeys[] = {
+    {"lang", "", "", Through::Language, 0, "", N_("ЯЗЫК"),
+     N_("язык окна и документов: {languages}")},
     {"n1", "Text1", "", Through::Box, 1, "", N_("N"), N_("показатель преломления верхней среды")},
     {"nmin", "Text2", "", Through::Box, 1, "n1", N_("N"), N_("показатель нижней среды у границы")},
     {"nmax", "Text3", "", Through::Box, 0, "", N_("N"), N_("показатель нижней среды внизу")},
-    {"x0", "Text4", "HScroll1", Through::Bar, 2, "", N_("X"), N_("абсцисса начала луча, м (0 … 6)")},
+    {"x0", "Text4", "HScroll1", Through::Bar, 2, "", N_("X"),
+     N_("абсцисса начала луча, м (0 … 6)")},
     {"yo", "Text5", "VScroll1", Through::Bar, 3, "", N_("Y"), N_("высота начала луча, м (-1 … 1)")},
     {"a0", "Text6", "VScroll2", Through::Box, 4, "", N_("A"), N_("начальный угол луча, градусы")},
     {"run", "CmdOK", "", Through::Click, 5, "", "", N_("сразу провести луч (ПУСК)")},

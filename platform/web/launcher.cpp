@@ -9,9 +9,13 @@ EM_JS(void, velantra_open_document, (const char* name),
 
 namespace velantra {
 
-// The documents lie in the page under their file names, as beside the desktop program.
+// The documents lie in the page under their names in the working directory ("en/spravka.pdf"),
+// as beside the desktop program.
 void WebLauncher::open_document(const std::string& absolute_path) {
-    velantra_open_document(std::filesystem::path(absolute_path).filename().string().c_str());
+    std::error_code failed;
+    const std::filesystem::path dir = std::filesystem::current_path(failed);
+    velantra_open_document(
+        std::filesystem::path(absolute_path).lexically_relative(dir).generic_string().c_str());
 }
 
 }  // namespace velantra

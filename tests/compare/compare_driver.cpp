@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "desktop/command_line.h"
+#include "model/catalogue.h"
 #include "model/format.h"
 #include "tests/support/fakes.h"
 #include "tests/support/form_rig.h"
@@ -357,7 +358,9 @@ void run_all(Printer& out, int random_scenes) {
                                      "x0=2.555&yo=0,004&a0=-181",
                                      "n1=abc&zz=1&a0&run",
                                      "&&=5&run=1&a0=45,5",
-                                     "n1=1.2&n1=1.25&a0=%2D30"};
+                                     "n1=1.2&n1=1.25&a0=%2D30",
+                                     "LANG=EN&a0=30&run",
+                                     "lang=xx&n1=1.2"};
     for (const char* address : addresses) {
         scenes.scene(std::string("address ") + address, [&](Window& w) {
             prepare_scene(w.form, w, scene_from_address(address));
@@ -441,7 +444,12 @@ void run_all(Printer& out, int random_scenes) {
 int main(int argc, char** argv) {
     const int random_scenes = argc > 1 ? std::atoi(argv[1]) : 6000;
     velantra::testing::Printer out;
-    velantra::testing::run_all(out, random_scenes);
+    // Every language's window, messages and readouts: the original first, then each catalogue.
+    for (const std::string& language : velantra::languages()) {
+        velantra::set_language(language);
+        out.line("language " + language);
+        velantra::testing::run_all(out, random_scenes);
+    }
     out.flush();
     return 0;
 }

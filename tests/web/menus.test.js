@@ -18,31 +18,44 @@ async function choose(page, menu, entry) {
   await page.click(`#${entry}`);
 }
 
-test('each document command opens its document in a new tab', async () => {
-  const page = await browser.open();
-  const documents = {
-    mnuFilespravka: 'spravka.pdf', mnuFilespravka2: 'spravka2.pdf',
-    mnuFilespravka3: 'spravka3.pdf', mnuFilesHistory1: 'Snell.pdf', mnuHelpUprav: 'uprav.pdf',
-    mnuHelpInstruction: 'instruction.txt',
-  };
-  for (const [entry, file] of Object.entries(documents)) {
-    const menu = entry.startsWith('mnuFile') ? 'mnuFile' : 'mnuHelp';
-    const url = await page.newTab(() => choose(page, menu, entry));
-    assert.match(url, /^blob:/, entry);
-    const got = await page.evaluate(async (u) => {
-      const blob = await (await fetch(u)).blob();
-      return { type: blob.type, text: await blob.text() };
-    }, url);
-    if (file.endsWith('.pdf')) {
-      assert.equal(got.type, 'application/pdf', entry);
-      assert.ok(got.text.startsWith('%PDF'), entry);
-    } else {
-      assert.match(got.type, /^text\/plain/);
-      assert.equal(got.text, fs.readFileSync(path.join(__dirname, '../../docs', file), 'utf8'));
+// Each language's own documents and words, opened by the same commands.
+const editions = [
+  { name: 'in Russian', locale: 'ru-RU', folder: '', close: 'Закрыть', authors: 'Авторы',
+    label: /^© Проект Velantra, 2026 +\n/ },
+  { name: 'in English', locale: 'en-US', folder: 'en/', close: 'Close', authors: 'Authors',
+    label: /^© The Velantra project, 2026 +\n/ },
+];
+
+for (const { name, locale, folder } of editions) {
+  test(`each document command opens its document in a new tab, ${name}`, async () => {
+    const page = await browser.open({ locale });
+    const documents = {
+      mnuFilespravka: 'spravka.pdf', mnuFilespravka2: 'spravka2.pdf',
+      mnuFilespravka3: 'spravka3.pdf', mnuFilesHistory1: 'Snell.pdf', mnuHelpUprav: 'uprav.pdf',
+      mnuHelpInstruction: 'instruction.txt',
+    };
+    for (const [entry, file] of Object.entries(documents)) {
+      const menu = entry.startsWith('mnuFile') ? 'mnuFile' : 'mnuHelp';
+      const url = await page.newTab(() => choose(page, menu, entry));
+      assert.match(url, /^blob:/, entry);
+      const got = await page.evaluate(async (u) => {
+        const blob = await (await fetch(u)).blob();
+        const opened = [...document.querySelectorAll('script.velantra-document')]
+          .find((s) => s.url === u);
+        return { type: blob.type, text: await blob.text(), name: opened?.dataset.name };
+      }, url);
+      assert.equal(got.name, folder + file);
+      if (file.endsWith('.pdf')) {
+        assert.equal(got.type, 'application/pdf', entry);
+        assert.ok(got.text.startsWith('%PDF'), entry);
+      } else {
+        assert.match(got.type, /^text\/plain/);
+        assert.equal(got.text, fs.readFileSync(path.join(__dirname, '../../docs', folder, file), 'utf8'));
+      }
     }
-  }
-  await page.close();
-});
+    await page.close();
+  });
+}
 
 test('the menus open by their access keys and run an entry from the keyboard', async () => {
   const page = await browser.open();
@@ -65,25 +78,27 @@ test('the menus open by their access keys and run an entry from the keyboard', a
   await page.close();
 });
 
-test('the Authors window stands over the centre of the page with its picture and text', async () => {
-  const page = await browser.open();
-  await choose(page, 'mnuHelp', 'mnuHelpAvtors');
-  assert.deepEqual(await page.named('dialog', 'Авторы'), ['Form2']);
-  const outer = await page.box('#Form2');
-  assert.ok(Math.abs(outer.x + outer.width / 2 - 640) <= 1);
-  assert.ok(Math.abs(outer.y + outer.height / 2 - 400) <= 1);
-  assert.deepEqual(await page.box('#Form2 .client').then((b) => [b.width, b.height]), [222, 297]);
-  const image = await page.evaluate(() => {
-    const e = document.getElementById('Form2-Image1');
-    return [e.naturalWidth, e.naturalHeight];
+for (const { name, locale, close, authors, label } of editions) {
+  test(`the Authors window stands over the centre of the page with its picture and text, ${name}`, async () => {
+    const page = await browser.open({ locale });
+    await choose(page, 'mnuHelp', 'mnuHelpAvtors');
+    assert.deepEqual(await page.named('dialog', authors), ['Form2']);
+    const outer = await page.box('#Form2');
+    assert.ok(Math.abs(outer.x + outer.width / 2 - 640) <= 1);
+    assert.ok(Math.abs(outer.y + outer.height / 2 - 400) <= 1);
+    assert.deepEqual(await page.box('#Form2 .client').then((b) => [b.width, b.height]), [222, 297]);
+    const image = await page.evaluate(() => {
+      const e = document.getElementById('Form2-Image1');
+      return [e.naturalWidth, e.naturalHeight];
+    });
+    assert.deepEqual(image, [150, 180]);
+    assert.match(await page.text('#Form2-Label1'), label);
+    assert.equal((await page.named('button', close)).length, 1);
+    await page.click('#Form2 .close');
+    assert.equal(await page.count('#Form2'), 0);
+    await page.close();
   });
-  assert.deepEqual(image, [150, 180]);
-  assert.match(await page.text('#Form2-Label1'), /^© Проект Velantra, 2026 +\n/);
-  assert.equal((await page.named('button', 'Закрыть')).length, 1);
-  await page.click('#Form2 .close');
-  assert.equal(await page.count('#Form2'), 0);
-  await page.close();
-});
+}
 
 test('leaving the page asks first, and staying keeps the program', async () => {
   const page = await browser.open();

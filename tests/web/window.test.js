@@ -11,28 +11,50 @@ after(() => browser.close());
 
 const position = (page, id) => page.attribute(`#${id}`, 'aria-valuenow').then(Number);
 
-test('the window starts with the start-up scene, offline, the focus on ПУСК, in its keyboard order', async () => {
-  const page = await browser.open();
-  assert.equal(await page.title(), 'Velantra');
-  const texts = [];
-  for (const id of ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6']) texts.push(await page.value(`#${id}`));
-  assert.deepEqual(texts, [' 1.000292', ' 1.3333', ' 1.4', ' 2.5', ' .6', ' 45']);
-  assert.deepEqual([await position(page, 'HScroll1'), await position(page, 'VScroll1'),
-    await position(page, 'VScroll2')], [250, 60, 45]);
-  const order = [];
-  for (let i = 0; i < 11; ++i) {
-    order.push(await page.focused());
-    await page.key('Tab');
-  }
-  assert.deepEqual(order, ['CmdOK', 'Picture1', 'Text2', 'Text1', 'Text4', 'Text5', 'Text6',
-    'HScroll1', 'Text3', 'VScroll1', 'VScroll2']);
-  assert.deepEqual(await page.named('textbox', 'Показатель преломления верхней среды'), ['Text1']);
-  assert.equal(await page.text('#Label7'), 'n_otn(-1)=19,9895 ');
-  assert.ok(!await page.visible('#Label13'));
-  assert.deepEqual(page.requests, []);
-  assert.deepEqual(await page.errors(), []);
-  await page.close();
-});
+// The same checks in each language: the browser's own, or the link's lang= over it. The decimal
+// separator stays the browser's.
+const words = {
+  ru: { upper: 'Показатель преломления верхней среды', error: 'Ошибка', index: 'Показатель ' +
+    'преломления вверху должен быть меньше, чем внизу! Не вводите заново, а исправьте!' },
+  en: { upper: 'Refractive index of the upper medium', error: 'Error', index: 'The refractive ' +
+    'index at the top must be less than at the bottom! Do not type it anew: correct it!' },
+};
+const editions = [
+  { name: 'a Russian browser', locale: 'ru-RU', hash: '', lang: 'ru', point: ',' },
+  { name: 'an English browser', locale: 'en-US', hash: '', lang: 'en', point: '.' },
+  { name: 'lang=en in the link', locale: 'ru-RU', hash: '#lang=en', lang: 'en', point: ',' },
+];
+
+for (const { name, locale, hash, lang, point } of editions) {
+  test(`the window starts with the start-up scene, offline, the focus on ПУСК, in order: ${name}`, async () => {
+    const page = await browser.open({ locale, url: page_url + hash });
+    assert.equal(await page.title(), 'Velantra');
+    assert.equal(await page.attribute('html', 'lang'), lang);
+    // The link's language stays in the address the page writes.
+    if (hash) {
+      assert.equal(await page.evaluate(() => location.hash),
+        `${hash}&n1=1.000292&nmin=1.3333&nmax=1.4&x0=2.5&yo=.6&a0=45`);
+    }
+    const texts = [];
+    for (const id of ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6']) texts.push(await page.value(`#${id}`));
+    assert.deepEqual(texts, [' 1.000292', ' 1.3333', ' 1.4', ' 2.5', ' .6', ' 45']);
+    assert.deepEqual([await position(page, 'HScroll1'), await position(page, 'VScroll1'),
+      await position(page, 'VScroll2')], [250, 60, 45]);
+    const order = [];
+    for (let i = 0; i < 11; ++i) {
+      order.push(await page.focused());
+      await page.key('Tab');
+    }
+    assert.deepEqual(order, ['CmdOK', 'Picture1', 'Text2', 'Text1', 'Text4', 'Text5', 'Text6',
+      'HScroll1', 'Text3', 'VScroll1', 'VScroll2']);
+    assert.deepEqual(await page.named('textbox', words[lang].upper), ['Text1']);
+    assert.equal(await page.text('#Label7'), `n_otn(-1)=19${point}9895 `);
+    assert.ok(!await page.visible('#Label13'));
+    assert.deepEqual(page.requests, []);
+    assert.deepEqual(await page.errors(), []);
+    await page.close();
+  });
+}
 
 // The start-up frame spans 0…6 m across and −1…1 m down; the ray leaves (2.5, 0.6) at 45°.
 for (const ratio of [1, 2]) {
@@ -71,23 +93,24 @@ test('a click on ПУСК in a phone-wide page starts the run', async () => {
   await page.close();
 });
 
-test('an upper index above the lower one is refused with a message, and reset', async () => {
-  const page = await browser.open();
-  await page.focus('#Text1');
-  await page.key('Control+A');
-  await page.type('2');
-  const box = '[role="alertdialog"]';
-  await page.waitFor(box);
-  assert.equal(await page.text(`${box} .title`), 'Ошибка');
-  assert.equal(await page.text(`${box} .message-text`), 'Показатель преломления вверху должен ' +
-    'быть меньше, чем внизу! Не вводите заново, а исправьте!');
-  assert.deepEqual(await page.texts(`${box} button`), ['OK']);
-  assert.equal((await page.named('button', 'OK')).length, 1);
-  await page.click(`${box} button`);
-  await page.waitFor(box, { gone: true });
-  assert.equal(await page.value('#Text1'), ' 1.001');
-  await page.close();
-});
+for (const { name, locale, lang } of editions.slice(0, 2)) {
+  test(`an upper index above the lower one is refused with a message, and reset: ${name}`, async () => {
+    const page = await browser.open({ locale });
+    await page.focus('#Text1');
+    await page.key('Control+A');
+    await page.type('2');
+    const box = '[role="alertdialog"]';
+    await page.waitFor(box);
+    assert.equal(await page.text(`${box} .title`), words[lang].error);
+    assert.equal(await page.text(`${box} .message-text`), words[lang].index);
+    assert.deepEqual(await page.texts(`${box} button`), ['OK']);
+    assert.equal((await page.named('button', 'OK')).length, 1);
+    await page.click(`${box} button`);
+    await page.waitFor(box, { gone: true });
+    assert.equal(await page.value('#Text1'), ' 1.001');
+    await page.close();
+  });
+}
 
 test('the angle bar wraps past 180 to −179 and past −180 to 179; the arrows step it', async () => {
   const page = await browser.open();
@@ -144,12 +167,6 @@ test('the pointer over the picture reads its place in metres', async () => {
   assert.deepEqual(await readout(), ['X=0,000 м', 'Y=-1,000 м']);
   await page.mouse.move(box.x + box.width / 2, box.y + box.height * 3 / 4);
   assert.deepEqual(await readout(), ['X=3,000 м', 'Y=0,500 м']);
-  await page.close();
-});
-
-test('a browser in English gives the result lines a decimal point', async () => {
-  const page = await browser.open({ locale: 'en-US' });
-  assert.equal(await page.text('#Label7'), 'n_otn(-1)=19.9895 ');
   await page.close();
 });
 

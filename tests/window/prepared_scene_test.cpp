@@ -27,8 +27,8 @@ TEST(PreparedScene, AddressIsReadInAnyCaseAndOrderAndNamesWhatItCannotRead) {
     EXPECT_TRUE(s.problems.empty());
 
     const auto bad = scene_from_address(
-        "colour=red&n1&a0=45deg&x0=%zz&&yo=1e&n1=" + std::string(100, '1') + "&<b>=\x01");
-    ASSERT_EQ(bad.problems.size(), 7u);
+        "colour=red&n1&a0=45deg&x0=%zz&&yo=1e&n1=" + std::string(100, '1') + "&<b>=\x01&lang=de");
+    ASSERT_EQ(bad.problems.size(), 8u);
     EXPECT_EQ(
         bad.problems[0],
         "Неизвестный параметр адреса: «colour=red». Известны n1, nmin, nmax, x0, yo, a0 и run.");
@@ -38,17 +38,19 @@ TEST(PreparedScene, AddressIsReadInAnyCaseAndOrderAndNamesWhatItCannotRead) {
     EXPECT_EQ(bad.problems[4], "Значение «yo» не число: «1e».");
     EXPECT_EQ(bad.problems[5], "Значение «n1» не число: «" + std::string(40, '1') + "…».");
     EXPECT_EQ(bad.problems[6].rfind("Неизвестный параметр адреса: «<b>=?»", 0), 0u);
+    EXPECT_EQ(bad.problems[7], "Неизвестный язык: «de». Известны ru и en.");
     EXPECT_FALSE(value(bad, "a0"));
     EXPECT_TRUE(scene_from_address("").empty());
 }
 
 TEST(PreparedScene, CommandLineTakesTheSameKeysAndItsOwnOptions) {
     const auto line = command_line({"--n1", "1.2", "--nmin=1.5", "--a0", "-30", "--run",
-                                    "--picture", "ray.svg", "--size", "800x300"});
+                                    "--LANG=EN", "--picture", "ray.svg", "--size", "800x300"});
     EXPECT_EQ(value(line.scene, "n1"), "1.2");
     EXPECT_EQ(value(line.scene, "nmin"), "1.5");
     EXPECT_EQ(value(line.scene, "a0"), "-30");
     EXPECT_TRUE(value(line.scene, "run"));
+    EXPECT_EQ(value(line.scene, "lang"), "en");
     EXPECT_EQ(line.picture, "ray.svg");
     EXPECT_EQ(command_line({"--picture", "RAY.PNG"}).format, PictureFormat::Png);
     EXPECT_EQ(line.width, 800);
@@ -66,6 +68,7 @@ TEST(PreparedScene, CommandLineTakesTheSameKeysAndItsOwnOptions) {
         {{"--picture", "ray.gif"}, "ray.gif: рисунок пишется в файл .svg или .png"},
         {{"--picture=svg.d/ray"}, "svg.d/ray: рисунок пишется в файл .svg или .png"},
         {{"--picture="}, "Параметру «--picture» нужно имя файла."},
+        {{"--lang", "en_US"}, "Неизвестный язык: «en_US». Известны ru и en."},
     };
     for (const auto& [args, problem] : bad) {
         const auto l = command_line(args);
@@ -129,6 +132,11 @@ TEST(PreparedScene, TheAddressFollowsTheSceneOnScreenNeverARedrawAlone) {
     address.prepared();
     EXPECT_EQ(address.next(rig.form), start);
     EXPECT_EQ(address.next(rig.form), "");
+    // A language the link named stays in the address, past the student's changes.
+    address.prepared(true);
+    EXPECT_EQ(address.next(rig.form), "lang=ru&" + start);
+    rig.form.CmdOK_Click();
+    EXPECT_EQ(address.next(rig.form), "lang=ru&" + start + "&run");
 
     // Made before the window's first layout, it takes the scene the layout shows as the opening.
     Form1 form(rig.surface, rig.view, Platform{rig.box, rig.tone, rig.launcher, rig.authors});

@@ -9,7 +9,8 @@ let written = null;
 
 function prepare(hash) {
   written = hash;
-  call('prepare', { fragment: hash.replace(/^#/, '') });
+  // An address in another language than the window's opens the page anew.
+  if (call('prepare', { fragment: hash.replace(/^#/, '') })?.reload) location.reload();
 }
 
 on('reply', ({ address }) => {

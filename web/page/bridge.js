@@ -8,6 +8,8 @@
 export const functions = {
   // Form1's defined client size: { width, height }.
   defined: {},
+  // The browser's preferred languages, comma-separated, and the address after "#".
+  language: { preferences: 'string', fragment: 'string' },
   start: { separator: 'string', ratio: 'number' },
   resized: { width: 'number', height: 'number' },
   ratio_changed: { ratio: 'number' },

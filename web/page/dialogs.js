@@ -1,8 +1,17 @@
 // The page's windows over Form1: the Authors window, the message box, and the notice of a
-// fault inside the program.
+// fault inside the program; and the page's language with its few words, which are the program's.
 import { on } from './bridge.js';
 import { images } from './documents.js';
 import { at, form1 } from './viewport.js';
+
+// The program's answer to 'language': its code, the page's title, the close box's name, the
+// message box's button and the fault notice with its "{error}". Empty before it answers.
+let words = {};
+export function speak(record) {
+  words = record;
+  document.documentElement.lang = record.language;
+  document.title = record.title;
+}
 
 // The windows' stacking above Form1's controls.
 let z = 100;
@@ -30,7 +39,7 @@ export const authors = {
     const close = document.createElement('button');
     close.type = 'button';
     close.className = 'close';
-    close.setAttribute('aria-label', 'Закрыть');
+    close.setAttribute('aria-label', words.close);
     close.textContent = '×';
     close.addEventListener('click', () => authors.close());
     bar.append(text, close);
@@ -127,7 +136,7 @@ export function messageBox(text, title) {
     };
     const ok = document.createElement('button');
     ok.type = 'button';
-    ok.textContent = 'OK';
+    ok.textContent = words.ok;
     ok.addEventListener('click', close);
     buttons.append(ok);
     box.addEventListener('keydown', (event) => {
@@ -153,8 +162,8 @@ on('fail', (error) => {
   const box = document.createElement('div');
   box.className = 'window message';
   box.innerHTML = '<div class="title">Velantra</div><div class="message-text"></div>';
-  box.lastChild.textContent = `Программа остановилась из-за внутренней ошибки:\n${error}\n\n` +
-    'Откройте страницу заново.';
+  // A fault before the program could answer has only its own words.
+  box.lastChild.textContent = words.fault ? words.fault.replace('{error}', error) : String(error);
   notice.append(box);
   document.body.append(notice);
 });

@@ -4,7 +4,7 @@
 import * as address from './address.js';
 import { ask, begin, load, running } from './bridge.js';
 import * as controls from './controls.js';
-import { authors, messageBox } from './dialogs.js';
+import { authors, messageBox, speak } from './dialogs.js';
 import { compile, loadFonts, openDocument } from './documents.js';
 import * as menus from './menus.js';
 import { picture } from './picture.js';
@@ -48,6 +48,8 @@ function start() {
   // controls only once, for the focus on ПУСК.
   const first = viewport.prepare(form, bar, client, ask('defined'));
   begin();
+  // The language before the window, whose captions are taken as it is made.
+  speak(ask('language', { preferences: navigator.languages.join(','), fragment: location.hash }));
   ask('start', { separator, ratio: viewport.ratio() });
   viewport.follow(first);
   document.getElementById('CmdOK').focus();
