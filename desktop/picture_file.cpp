@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "desktop/picture_box.h"
+#include "model/catalogue.h"
 #include "surface/null_surface.h"
 #include "surface/painter_surface.h"
 #include "window/accessible.h"
@@ -19,6 +20,11 @@
 namespace velantra {
 
 namespace {
+
+void not_written(const std::string& file) {
+    std::fprintf(stderr, "velantra: %s\n",
+                 fill(tr("не удалось записать {file}"), {{"file", file}}).c_str());
+}
 
 // No window: nothing is shown, and nothing of the window system is asked for.
 class NoView : public View {
@@ -212,7 +218,7 @@ bool write_picture(const CommandLine& line) {
         svg.setDescription(words.toHtmlEscaped());
         QPainter painter;
         if (!painter.begin(&svg)) {
-            std::fprintf(stderr, "velantra: не удалось записать %s\n", line.picture.c_str());
+            not_written(line.picture);
             return false;
         }
         paint(painter, line, size);
@@ -227,7 +233,7 @@ bool write_picture(const CommandLine& line) {
     image.setText(QStringLiteral("Title"), name);
     image.setText(QStringLiteral("Description"), words);
     if (!image.save(file, "PNG")) {
-        std::fprintf(stderr, "velantra: не удалось записать %s\n", line.picture.c_str());
+        not_written(line.picture);
         return false;
     }
     return true;
