@@ -72,6 +72,8 @@ constexpr OptionDef kOptions[] = {
      picture_file},
     {"--size", "", N_("ШxВ"), N_("размер рисунка в пикселях (по умолчанию как в окне)"), 0,
      picture_size},
+    {"--describe", "", "", N_("описать рисунок словами на стандартном выводе и выйти"), 0,
+     [](CommandLine& line, const std::string&) { return line.describe = true; }},
     {"--help", "-h", "", N_("эта справка"), 1,
      [](CommandLine& line, const std::string&) { return line.help = true; }},
     {"--version", "", "", N_("версия программы"), 1,

@@ -1,6 +1,7 @@
 #pragma once
 // What the desktop program is asked on its command line: the scene's keys as options
-// ("--n1 1.2 … --run") and the program's own (a picture file, its size, help, version).
+// ("--n1 1.2 … --run") and the program's own (a picture file, its size, the picture in words,
+// help, version).
 // Plain C++ without Qt.
 
 #include <string>
@@ -22,6 +23,8 @@ struct CommandLine {
     PictureFormat format = PictureFormat::Svg;  // by the file's ending, .svg or .png
     // The picture's size in pixels; 0 × 0: the picture's size in the window as defined.
     int width = 0, height = 0;
+    // The picture in words on standard output, without opening a window.
+    bool describe = false;
 };
 
 // The arguments after the program's name.

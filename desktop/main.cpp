@@ -40,11 +40,15 @@ int main(int argc, char** argv) {
         std::puts("Velantra " VELANTRA_VERSION);
         return 0;
     }
-    if (!line.picture.empty()) {
+    if (!line.picture.empty() || line.describe) {
         // The picture needs fonts, not a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
-        return velantra::write_picture(line) ? 0 : 1;
+        if (!line.picture.empty() && !velantra::write_picture(line)) return 1;
+        // The picture's pass has told the scene's messages already.
+        if (line.describe)
+            std::puts(velantra::picture_words(line, line.picture.empty()).description.c_str());
+        return 0;
     }
     QApplication app(argc, argv);
     velantra::DesktopProgram program;

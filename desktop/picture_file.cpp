@@ -10,14 +10,21 @@
 #include <vector>
 
 #include "desktop/picture_box.h"
+#include "model/catalogue.h"
 #include "surface/null_surface.h"
 #include "surface/painter_surface.h"
+#include "window/accessible.h"
 #include "window/definition.h"
 #include "window/form1.h"
 
 namespace velantra {
 
 namespace {
+
+void not_written(const std::string& file) {
+    std::fprintf(stderr, "velantra: %s\n",
+                 fill(tr("не удалось записать {file}"), {{"file", file}}).c_str());
+}
 
 // No window: nothing is shown, and nothing of the window system is asked for.
 class NoView : public View {
@@ -28,11 +35,13 @@ class NoView : public View {
 };
 
 // The messages a scene can bring (the index rule, a run's information) are told on standard
-// error, and answered as their only button would be.
+// error, unless another pass over the same scene tells them, and answered as their only button
+// would be.
 class ErrorStreamBox : public MessageBox {
   public:
+    bool tell = true;
     Answer show(const std::string& text, const std::string& title, Buttons buttons) override {
-        std::fprintf(stderr, "velantra: %s: %s\n", title.c_str(), text.c_str());
+        if (tell) std::fprintf(stderr, "velantra: %s: %s\n", title.c_str(), text.c_str());
         return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
     }
 };
@@ -142,9 +151,14 @@ PictureSize default_picture_size() {
     return {w.form.Picture1.pixels().width, w.form.Picture1.pixels().height};
 }
 
-StartMarker draw_picture(const CommandLine& line, PictureSize size, PictureSurface& out) {
+namespace {
+
+// The picture drawn into `out`, and in words; `tell`: the messages on standard error.
+StartMarker drawn(const CommandLine& line, PictureSize size, PictureSurface& out, bool tell,
+                  PictureWords* words) {
     ArmedSurface armed(out);
     WindowlessForm1 w(armed);
+    w.box.tell = tell;
     // The column and the bars beside the picture keep their widths at any window width.
     w.form.client_resized(kForm1.client_width, kForm1.client_height);
     const int beside = kForm1.client_width - w.form.Picture1.pixels().width;
@@ -156,6 +170,7 @@ StartMarker draw_picture(const CommandLine& line, PictureSize size, PictureSurfa
     armed.armed = true;
     w.form.Form_Resize();
     if (run) w.form.CmdOK_Click();
+    if (words != nullptr) *words = {accessible(w.form.Picture1).name, w.form.description()};
     if (!w.form.Shape1.visible()) return {};
     // The file may be of another height than the window's picture: the marker keeps its size
     // and its centre stays on the start point.
@@ -171,20 +186,39 @@ StartMarker draw_picture(const CommandLine& line, PictureSize size, PictureSurfa
     return {shape, &w.form.Shape1.def().shape};
 }
 
+}  // namespace
+
+StartMarker draw_picture(const CommandLine& line, PictureSize size, PictureSurface& out) {
+    return drawn(line, size, out, true, nullptr);
+}
+
+PictureWords picture_words(const CommandLine& line, bool tell) {
+    NullSurface none;
+    PictureWords words;
+    drawn(line, default_picture_size(), none, tell, &words);
+    return words;
+}
+
 bool write_picture(const CommandLine& line) {
     PictureSize size{line.width, line.height};
     if (size.width == 0) size = default_picture_size();
     const QString file = QString::fromLocal8Bit(line.picture.c_str());
+    // The file says in words what it shows; the drawing pass tells the messages.
+    const PictureWords said = picture_words(line, false);
+    const QString name = QString::fromStdString(said.name);
+    const QString words = QString::fromStdString(said.description);
     if (line.format == PictureFormat::Svg) {
         QSvgGenerator svg;
         svg.setFileName(file);
         svg.setSize(QSize(size.width, size.height));
         svg.setViewBox(QRect(0, 0, size.width, size.height));
         svg.setResolution(96);  // a picture pixel is a CSS pixel
-        svg.setTitle(QStringLiteral("Velantra"));
+        // Qt writes the two as they are given, not as XML text.
+        svg.setTitle(name.toHtmlEscaped());
+        svg.setDescription(words.toHtmlEscaped());
         QPainter painter;
         if (!painter.begin(&svg)) {
-            std::fprintf(stderr, "velantra: не удалось записать %s\n", line.picture.c_str());
+            not_written(line.picture);
             return false;
         }
         paint(painter, line, size);
@@ -196,8 +230,10 @@ bool write_picture(const CommandLine& line) {
         QPainter painter(&image);
         paint(painter, line, size);
     }
+    image.setText(QStringLiteral("Title"), name);
+    image.setText(QStringLiteral("Description"), words);
     if (!image.save(file, "PNG")) {
-        std::fprintf(stderr, "velantra: не удалось записать %s\n", line.picture.c_str());
+        not_written(line.picture);
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 // The picture of a prepared scene for a worksheet or a slide, drawn by the window's own logic
-// without a window: SVG (vectors, the labels as text) or PNG.
+// without a window: SVG (vectors, the labels as text) or PNG, each with its title and its
+// description in words.
 
 #include <string>
 
@@ -24,6 +25,13 @@ struct StartMarker {
     const ShapeDef* look = nullptr;
 };
 StartMarker draw_picture(const CommandLine& line, PictureSize size, PictureSurface& out);
+
+// The picture as assistive technology hears it in the window: its name and what it shows in
+// words once the scene is set and, with --run, run. `tell`: its messages on standard error.
+struct PictureWords {
+    std::string name, description;
+};
+PictureWords picture_words(const CommandLine& line, bool tell);
 
 // Writes line.picture in line.format; false, with the reason on standard error, when it cannot.
 bool write_picture(const CommandLine& line);

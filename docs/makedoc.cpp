@@ -203,22 +203,37 @@ int run(int argc, char** argv) {
         argc -= 2;
         argv += 2;
     }
+    // The style sheet a document's languages share ("--style" would be taken by Qt itself).
+    QString style;
+    if (argc > 2 && std::strcmp(argv[1], "--sheet") == 0) {
+        QFile sheet(QString::fromLocal8Bit(argv[2]));
+        if (!sheet.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", argv[2]);
+            return 1;
+        }
+        style = QString::fromUtf8(sheet.readAll());
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 3) {
         std::fprintf(stderr,
-                     "usage: velantra_makedoc [--lang <code>] <source.html> <output.pdf> "
-                     "[name=image ...]\n");
+                     "usage: velantra_makedoc [--lang <code>] [--sheet <style.css>] <source.html> "
+                     "<output.pdf> [name=image ...]\n");
         return 2;
     }
-    // Until a catalogue of the language is built in, the figures keep their Russian texts.
-    if (!set_language(language->code))
-        std::fprintf(stderr, "no catalogue for %s: the figures' texts stay Russian\n",
-                     language->code);
+    if (!set_language(language->code)) {
+        std::fprintf(stderr, "no catalogue for %s\n", language->code);
+        return 2;
+    }
     QFile source(QString::fromLocal8Bit(argv[1]));
     if (!source.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "cannot read %s\n", argv[1]);
         return 1;
     }
-    const QString html = QString::fromUtf8(source.readAll());
+    QString html = QString::fromUtf8(source.readAll());
+    if (!style.isEmpty())
+        html.replace(QStringLiteral("</head>"),
+                     QStringLiteral("<style>\n") + style + QStringLiteral("</style></head>"));
     const QString program = QStringLiteral("Velantra " VELANTRA_VERSION);
 
     QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));

@@ -19,9 +19,10 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc > 2 && std::strcmp(argv[1], "--lang") == 0) {
-        // Until a catalogue of the language is built in, the window keeps its Russian captions.
-        if (!velantra::set_language(argv[2]))
-            std::fprintf(stderr, "no catalogue for %s: the window stays Russian\n", argv[2]);
+        if (!velantra::set_language(argv[2])) {
+            std::fprintf(stderr, "no catalogue for %s\n", argv[2]);
+            return 2;
+        }
         // The window's numbers follow the locale; the English edition writes a point.
         if (std::strcmp(argv[2], "en") == 0) QLocale::setDefault(QLocale(QLocale::English));
         argc -= 2;

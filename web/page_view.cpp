@@ -20,6 +20,8 @@ EM_JS(void, velantra_built, (const char* record),
       { Module.page.built(JSON.parse(UTF8ToString(record))); });
 EM_JS(void, velantra_make_menu, (const char* record),
       { Module.page.menu(JSON.parse(UTF8ToString(record))); });
+EM_JS(void, velantra_describe, (const char* text, int announce),
+      { Module.page.picture.describe(UTF8ToString(text), announce != 0); });
 EM_JS(void, velantra_form_back, (int back), { Module.page.back(back); });
 EM_JS(int, velantra_client_width, (), { return Module.page.frame().width; });
 EM_JS(int, velantra_client_height, (), { return Module.page.frame().height; });
@@ -155,7 +157,11 @@ Record control_record(const Control& c) {
 
 void PageView::build(const Form1& form) {
     velantra_form_back(static_cast<int>(kForm1.back));
-    for (const Control* c : form.controls()) velantra_make_control(control_record(*c).c_str());
+    for (const Control* c : form.controls()) {
+        Record r = control_record(*c);
+        if (c == &form.Picture1) r.set("words", form.description());
+        velantra_make_control(r.c_str());
+    }
     for (const MenuDef& menu : kMenus) {
         std::vector<Record> entries;
         for (const MenuEntryDef& entry : menu.entries) {
@@ -208,6 +214,11 @@ void PageView::changed(const Control& control, Aspect what) {
             break;
     }
     velantra_changed(r.c_str());
+}
+
+void PageView::description_changed(const std::string& text, bool announce) {
+    // While the elements are made, the picture takes the description from its record.
+    if (built_) velantra_describe(text.c_str(), announce ? 1 : 0);
 }
 
 // The page is Form1's window: its outer frame is the viewport.

@@ -16,6 +16,7 @@ class PageView : public View {
     void changed(const Control& control, Aspect what) override;
     Frame frame() const override;
     void end_program() override;
+    void description_changed(const std::string& text, bool announce) override;
 
   private:
     bool built_ = false;

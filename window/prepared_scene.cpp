@@ -245,11 +245,12 @@ void prepare_scene(Form1& form, MessageBox& box, const PreparedScene& scene) {
             const auto below = std::find_if(
                 keys.begin(), it, [&](const SceneKeyDef* k) { return k->name == (*it)->above; });
             if (below == it) continue;
-            const auto wanted = numval(*scene.values[row_of(**it)]);
+            const auto wanted = numval(scene.values[row_of(**it)].value_or(std::string()));
             const auto now = numval(box_of(form, **below).text());
             if (wanted && now && *wanted > *now) std::rotate(below, it, it + 1);
         }
-        for (const SceneKeyDef* key : keys) apply(form, *key, *scene.values[row_of(*key)]);
+        for (const SceneKeyDef* key : keys)
+            apply(form, *key, scene.values[row_of(*key)].value_or(std::string()));
     }
 }
 

@@ -205,8 +205,10 @@ class Scenes {
         w.surface.calls.clear();
         actions(w);
         w.print_drawn("frame");
+        out_.line("described '" + w.form.description() + "'");
         w.form.CmdOK_Click();
         w.print_drawn("run");
+        out_.line("described '" + w.form.description() + "'");
         const PixelRect& p = w.form.Picture1.pixels();
         for (int i = 0; i <= 4; ++i)
             w.form.pointer_moved(p.width * i / 4.0 - 0.5, p.height * (4 - i) / 4.0 + 0.25);

@@ -80,10 +80,20 @@ class PictureFileTest : public QObject {
         QVERIFY(text.contains("viewBox=\"0 0 698 247\""));
         QVERIFY(text.contains("stroke=\"#ff0000\""));  // the ray, as vectors
         QVERIFY(text.contains(">0.50</text>") || text.contains(">0,50</text>"));
+        // Named and described as the window's picture is after the same run, once, its words
+        // as XML text.
+        FormRig rig;
+        prepare_scene(rig.form, rig.box, scene_line().scene);
+        const std::string words = rig.form.description();
+        QCOMPARE(words, "Луч уходит за верхний край рисунка в точке X = 3.50.");
+        QCOMPARE(picture_words(scene_line(), false).description, words);
+        QCOMPARE(text.count("<title>Здесь траектория луча</title>"), 1);
+        QCOMPARE(text.count(QByteArray::fromStdString("<desc>" + words + "</desc>")), 1);
 
         QVERIFY(write_picture(scene_line({"--picture", png, "--size", "900x300"})));
         const QImage image(QString::fromStdString(png));
         QCOMPARE(image.size(), QSize(900, 300));
+        QCOMPARE(image.text("Description").toStdString(), words);
         int red = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) red += image.pixel(x, y) == qRgb(255, 0, 0);

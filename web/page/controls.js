@@ -24,8 +24,18 @@ function makePicture(d) {
   const canvas = document.createElement('canvas');
   canvas.id = d.name;
   canvas.tabIndex = -1;
-  picture.attach(canvas);
-  frame.append(canvas);
+  // The picture in words: what describes the canvas, and where a run's result is said.
+  const words = document.createElement('div');
+  words.id = `${d.name}-words`;
+  const said = document.createElement('div');
+  said.id = `${d.name}-said`;
+  said.setAttribute('role', 'status');
+  said.setAttribute('aria-live', 'polite');
+  for (const e of [words, said]) e.className = 'visually-hidden';
+  canvas.setAttribute('aria-describedby', words.id);
+  picture.attach(canvas, words, said);
+  picture.describe(d.words, false);
+  frame.append(canvas, words, said);
   const report = (event) => call('pointer_moved', at(event, canvas));
   canvas.addEventListener('pointermove', report);
   canvas.addEventListener('pointerdown', report);
@@ -85,7 +95,8 @@ function makeElement(d) {
 }
 
 // What assistive technology hears of a control, as the program says it: its role, its name
-// (a label's is its caption), its tooltip as the description and a scroll bar's range.
+// (a label's is its caption), its tooltip as the description (the picture's is in words, beside
+// it) and a scroll bar's range.
 function describe(e, a) {
   if (a.role === 'hidden') {
     e.setAttribute('aria-hidden', 'true');

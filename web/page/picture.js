@@ -1,11 +1,15 @@
 // Picture1's canvas as the program draws on it (web/canvas_surface.cpp): coordinates in
-// picture pixels (CSS pixels), on a buffer of the device pixels the program gives.
+// picture pixels (CSS pixels), on a buffer of the device pixels the program gives; and the
+// picture in the program's words, for assistive technology.
 
 // A colour as the program gives it, 0xBBGGRR.
 export const css = (colour) => `rgb(${colour & 255},${(colour >> 8) & 255},${(colour >> 16) & 255})`;
 
 let canvas = null;
 let ctx = null;
+// The element that describes the canvas, and the live region that says a run's result.
+let words = null;
+let said = null;
 // The picture's CSS font, as the program gives it, the one the context holds, and each font's
 // ascent, which is the font's and not the text's: measured once a font, not at every text.
 let face = '';
@@ -13,7 +17,19 @@ let set = null;
 const ascents = new Map();
 
 export const picture = {
-  attach(element) { canvas = element; },
+  attach(element, description, status) {
+    canvas = element;
+    words = description;
+    said = status;
+  },
+  describe(text, announce) {
+    words.textContent = text;
+    // Written afresh, so that a run with the same result is said again.
+    if (announce) {
+      said.textContent = '';
+      said.textContent = text;
+    }
+  },
   resize(width, height, deviceWidth, deviceHeight, back) {
     canvas.width = deviceWidth;
     canvas.height = deviceHeight;
