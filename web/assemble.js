@@ -42,13 +42,13 @@ for (const asset of assets) {
 }
 
 const parts = {
-  '@ICON@': images.icon || '',
   '@STYLE@': fs.readFileSync(css, 'utf8'),
   // Before the page's script, which starts compiling and decoding them as it begins.
   '@WASM@': block('id="velantra-wasm"', wasm),
   '@FONTS@': fonts,
+  // The icon and the Authors picture, and last the documents: the page starts before the parser
+  // reaches them.
   '@IMAGES@': `<script type="application/json" id="velantra-images">${JSON.stringify(images)}</script>`,
-  // Last, so that the page starts before the parser reaches them.
   '@DOCUMENTS@': documents,
   '@PAGE@': inline(fs.readFileSync(page, 'utf8')),
   '@PROGRAM@': inline(fs.readFileSync(program, 'utf8')),

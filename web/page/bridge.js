@@ -49,7 +49,26 @@ const listeners = { fail: [], free: [], reply: [] };
 export const on = (event, listener) => { listeners[event].push(listener); };
 const emit = (event, value) => { for (const listener of listeners[event]) listener(value); };
 
+// Until the first frame, each step of the start is marked for the benchmark (bench/web): a
+// measure "velantra NAME" from its start to its end.
+let marking = true;
+export function timed(name, work) {
+  if (!marking) return work();
+  const start = performance.now();
+  try {
+    return work();
+  } finally {
+    performance.measure(`velantra ${name}`, { start, end: performance.now() });
+  }
+}
+export const shown = () => { marking = false; };
+
 function invoke(name, record) {
+  if (marking) return timed(name, () => call_(name, record));
+  return call_(name, record);
+}
+
+function call_(name, record) {
   const s = signatures.get(name);
   const args = s.keys.map((key, i) => (s.flags[i] ? Number(Boolean(record[key])) : record[key]));
   // Without ccall's async option the answer comes back itself when the call has run to its end,
@@ -106,9 +125,13 @@ export function load(compiled, handlers, ready) {
     // What the program's functions on the page call (EM_JS in web/ and platform/web/).
     page: handlers,
     instantiateWasm(imports, receive) {
-      compiled.then((module) => WebAssembly.instantiate(module, imports)
-        .then((instance) => receive(instance, module)))
-        .catch(fail);
+      compiled.then((module) => {
+        const start = performance.now();
+        return WebAssembly.instantiate(module, imports).then((instance) => {
+          performance.measure('velantra instantiate', { start, end: performance.now() });
+          timed('runtime', () => receive(instance, module));
+        });
+      }).catch(fail);
       return {};
     },
     onAbort: fail,

@@ -31,6 +31,19 @@ export function images() {
   return pictures;
 }
 
+// The page's icon, from the pictures at the end of the page, once the parser has reached them.
+export function showIcon() {
+  if (document.readyState === 'loading') {
+    document.addEventListener('DOMContentLoaded', showIcon, { once: true });
+    return;
+  }
+  const link = document.createElement('link');
+  link.rel = 'icon';
+  link.type = 'image/png';
+  link.href = images().icon;
+  document.head.append(link);
+}
+
 // The documents lie at the end of the page; each opens in a new tab.
 export function openDocument(name) {
   const block = [...document.querySelectorAll('script.velantra-document')]

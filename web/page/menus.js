@@ -20,7 +20,17 @@ function accessKey(caption) {
     html: fragment };
 }
 
+// A menu's entries are made when it first opens, or once the first frame is shown, which shows
+// none of them.
+function fill(menu) {
+  if (!menu.pending) return;
+  for (const e of menu.pending) entry(menu, e);
+  menu.pending = null;
+}
+export function complete() { list.forEach(fill); }
+
 function show(menu, focusEntry) {
+  fill(menu);
   if (open && open !== menu) hide(open);
   if (!open) {
     const active = document.activeElement;
@@ -126,7 +136,7 @@ export function make({ name, caption, entries }) {
   popup.setAttribute('role', 'menu');
   popup.setAttribute('aria-label', k.text);
   popup.hidden = true;
-  const menu = { name, title, popup, key: k.key, entries: [] };
+  const menu = { name, title, popup, key: k.key, entries: [], pending: entries };
   list.push(menu);
   title.addEventListener('pointerdown', (event) => {
     event.preventDefault();
@@ -141,7 +151,6 @@ export function make({ name, caption, entries }) {
   holder.setAttribute('role', 'none');
   holder.append(title, popup);
   bar.append(holder);
-  for (const e of entries) entry(menu, e);
 }
 
 // Alt with a title's access key opens that menu; F10 or Alt alone goes to the menu bar; a press

@@ -10,8 +10,11 @@ let ctx = null;
 // The element that describes the canvas, and the live region that says a run's result.
 let words = null;
 let said = null;
-// The picture's CSS font, as the program gives it.
+// The picture's CSS font, as the program gives it, the one the context holds, and each font's
+// ascent, which is the font's and not the text's: measured once a font, not at every text.
 let face = '';
+let set = null;
+const ascents = new Map();
 
 export const picture = {
   attach(element, description, status) {
@@ -32,6 +35,8 @@ export const picture = {
     canvas.height = deviceHeight;
     // An opaque picture: the compositor need not blend it.
     ctx = canvas.getContext('2d', { alpha: false });
+    // A new size resets the context's state, its font with it.
+    set = null;
     ctx.setTransform(deviceWidth / width, 0, 0, deviceHeight / height, 0, 0);
     picture.fill(0, 0, width, height, back);
   },
@@ -68,10 +73,19 @@ export const picture = {
   },
   // The text's top-left corner at (x, y), as the desktop prints it.
   text(x, y, text, colour) {
-    ctx.font = face;
+    if (set !== face) {
+      ctx.font = face;
+      ctx.textBaseline = 'alphabetic';
+      set = face;
+    }
     ctx.fillStyle = css(colour);
-    ctx.textBaseline = 'alphabetic';
-    const m = ctx.measureText(text);
-    ctx.fillText(text, x, y + (m.fontBoundingBoxAscent ?? m.actualBoundingBoxAscent ?? 0));
+    let ascent = ascents.get(face);
+    if (ascent === undefined) {
+      const m = ctx.measureText(text);
+      ascent = m.fontBoundingBoxAscent ?? m.actualBoundingBoxAscent ?? 0;
+      // Without the font's own ascent (an engine that gives only the text's), each text has its own.
+      if (m.fontBoundingBoxAscent !== undefined) ascents.set(face, ascent);
+    }
+    ctx.fillText(text, x, y + ascent);
   },
 };

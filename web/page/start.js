@@ -2,10 +2,10 @@
 // what the program tells it, and hands the user's actions in. It decides nothing itself: every
 // rule (clamping, wrapping, write-backs, messages, the address) is the program's.
 import * as address from './address.js';
-import { ask, begin, load, running } from './bridge.js';
+import { ask, begin, load, running, shown, timed } from './bridge.js';
 import * as controls from './controls.js';
 import { authors, messageBox, speak } from './dialogs.js';
-import { compile, loadFonts, openDocument } from './documents.js';
+import { compile, loadFonts, openDocument, showIcon } from './documents.js';
 import * as menus from './menus.js';
 import { picture } from './picture.js';
 import { tone, wakeOnInput } from './tone.js';
@@ -30,9 +30,9 @@ const handlers = {
 // All that the first frame needs starts here: the WebAssembly compiles off the main thread
 // while the fonts decode and the browser reads its number formats (a first use of them costs
 // tens of milliseconds; a worker answers later still).
-const compiled = compile();
-const fonts = loadFonts();
-const separator = decimalSeparator();
+const compiled = timed('wasm bytes', compile);
+const fonts = timed('fonts', loadFonts);
+const separator = timed('separator', decimalSeparator);
 
 function start() {
   const form = document.getElementById('Form1');
@@ -52,7 +52,7 @@ function start() {
   speak(ask('language', { preferences: navigator.languages.join(','), fragment: location.hash }));
   ask('start', { separator, ratio: viewport.ratio() });
   viewport.follow(first);
-  document.getElementById('CmdOK').focus();
+  timed('focus', () => document.getElementById('CmdOK').focus());
   address.follow();
   wakeOnInput();
   // The browser cannot show the program's own closing question; it asks in its own words.
@@ -65,7 +65,13 @@ function start() {
 
 load(compiled, handlers, () => {
   fonts.then(() => {
-    start();
-    requestAnimationFrame(() => { document.body.dataset.ready = 'true'; });
+    timed('page start', start);
+    // What the first frame does not show is made once it is on screen.
+    requestAnimationFrame(() => setTimeout(() => {
+      shown();
+      menus.complete();
+      showIcon();
+      document.body.dataset.ready = 'true';
+    }));
   });
 });
