@@ -6,6 +6,7 @@
 #include "model/catalogue.h"
 #include "model/constants.h"
 #include "model/format.h"
+#include "surface/clip.h"
 
 namespace velantra {
 
@@ -177,37 +178,23 @@ void Description::boundary_returned(double x) {
                     {{"point", on_boundary("X", x, format_fixed(x, 2, separator_))}});
 }
 
-// Where the last leg crosses the picture's edge (Liang and Barsky's clipping of a segment).
+// Where the last leg crosses the picture's edge.
 void Description::ray_ended(double x1, double y1, double x2, double y2) {
     flush();
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
         sentences_.push_back(tr("description", "Дальше траектория не строится."));
         return;
     }
-    enum Edge { Left, Right, Top, Bottom, None };
-    const double dx = x2 - x1, dy = y2 - y1;
-    const double p[] = {-dx, dx, -dy, dy};
-    const double q[] = {x1 - kXmin, kXmax - x1, y1 - kYmin, kYmax - y1};
-    double t0 = 0, t1 = 1;
-    Edge edge = None;
-    bool outside = false;
-    for (int i = Left; i <= Bottom; ++i) {
-        if (p[i] == 0) {
-            outside = outside || q[i] < 0;
-        } else if (p[i] < 0) {
-            t0 = std::max(t0, q[i] / p[i]);
-        } else if (q[i] / p[i] <= t1) {
-            t1 = q[i] / p[i];
-            edge = static_cast<Edge>(i);
-        }
-    }
-    if (outside || t0 > t1) {
+    enum Edge { Left, Right, Top, Bottom };
+    const auto span = clip_span(x1, y1, x2, y2, kXmin, kYmin, kXmax, kYmax);
+    if (!span) {
         sentences_.push_back(tr("description", "Луч идёт вне рисунка."));
         return;
     }
+    const double t1 = span->t1, dx = x2 - x1, dy = y2 - y1;
     const std::string x = format_fixed(x1 + t1 * dx, 2, separator_);
     const std::string y = format_fixed(y1 + t1 * dy, 2, separator_);
-    switch (edge) {
+    switch (span->exit) {
         case Left:
             sentences_.push_back(
                 fill(tr("description", "Луч уходит за левый край рисунка в точке Y = {y}."),
@@ -228,7 +215,7 @@ void Description::ray_ended(double x1, double y1, double x2, double y2) {
                 fill(tr("description", "Луч уходит за нижний край рисунка в точке X = {x}."),
                      {{"x", x}}));
             break;
-        case None:
+        default:  // it ends inside the picture
             break;
     }
 }
