@@ -29,7 +29,7 @@ check en spravka3.pdf "Air 1.000292" "Water 1.333" "Diamond 2.417" "BK7) 1.5168"
 check ru Snell.pdf "Снеллиус (1580–1626)" "Ибн Сахль" "1602" "1621" "Декарт" "1662" "Гюйгенс" "Источники"
 check en Snell.pdf "Snellius (1580–1626)" "Ibn Sahl" "1602" "1621" "Descartes" "1662" "Huygens" "Sources"
 check ru uprav.pdf "Управление программой" "Параметры среды" "Кнопка «ПУСК»" "Характеристики" "Меню" "a0 = 135°" "ПУСК" "nmin=" "nmax=" "Yo=" "α0=" "Полосы прокрутки" "Координаты пересечения с границей сред" "О программе"
-check en uprav.pdf "Controls of the program" "Medium parameters" "The “START” button" "Characteristics" "Menu" "a0 = 135°" "nmin=" "nmax=" "Yo=" "α0=" "Scroll bars" "Coordinates of the crossings with the boundary" "Help → About"
+check en uprav.pdf "Controls of the program" "Media parameters" "The “START” button" "Results (result lines)" "Menu" "a0 = 135°" "nmin=" "nmax=" "Yo=" "α0=" "Scroll bars" "Coordinates where the path crosses the boundary" "Help → About"
 for lang in ru en; do
   # The controls guide carries the two window pictures the build drew, at the window's size.
   [ "$(pdfimages -list "$(folder $lang)/uprav.pdf" 2>/dev/null | grep -Ec '^ +[0-9]+ +[0-9]+ +image +860 +3[0-9][0-9] ')" -eq 2 ] ||
